@@ -1,0 +1,55 @@
+#pragma once
+// Text of at most N - 1 UTF-16 units held in place, always NUL-terminated.
+// Every write is bounded: a longer source is cut, never overflowed.
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdio>
+
+#include "text16.h"
+
+template <std::size_t N>
+class FixedText {
+    static_assert(N >= 2, "a FixedText needs room for one unit and its NUL");
+
+public:
+    static constexpr std::size_t capacity = N;
+
+    FixedText() { units_[0] = 0; }
+
+    void clear() { units_[0] = 0; }
+    bool empty() const { return units_[0] == 0; }
+    std::size_t length() const { return textLength(units_, N); }
+    const char16_t* c_str() const { return units_; }
+    char16_t* data() { return units_; }
+    char16_t operator[](std::size_t i) const { return units_[i]; }
+
+    // Copies up to N - 1 units of the NUL-terminated source.
+    void assign(const char16_t* source) { copyText(units_, N, source); }
+
+    // Copies up to min(count, N - 1) units; the copy also stops at a NUL.
+    void assign(const char16_t* source, std::size_t count) {
+        copyText(units_, N, source, count);
+    }
+
+    void assignAscii(const char* source) { widenText(units_, N, source); }
+
+    // snprintf into bytes, then widened; all formatted text is ASCII.
+    void format(const char* pattern, ...)
+#if defined(__GNUC__) || defined(__clang__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+    {
+        char narrow[N];
+        va_list args;
+        va_start(args, pattern);
+        std::vsnprintf(narrow, N, pattern, args);
+        va_end(args);
+        widenText(units_, N, narrow);
+    }
+
+    bool equalsAscii(const char* ascii) const { return textEqualsAscii(units_, ascii); }
+
+private:
+    char16_t units_[N];
+};

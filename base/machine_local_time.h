@@ -1,0 +1,7 @@
+#pragma once
+// Converts a UTC time to this computer's local time with its own time-zone rules.
+
+#include "civil_time.h"
+
+// Returns 1 and fills `local`, or 0 when the time cannot be converted.
+int machineUtcToLocal(const CivilTime& utc, CivilTime* local);

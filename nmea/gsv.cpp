@@ -1,0 +1,101 @@
+// $GPGSV,3,1,11,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45,1*61
+//
+// Fields: 1 message count, 2 message number, 3 satellites in view (none of
+// them read), then groups of four from field 4: satellite number, elevation,
+// azimuth, signal level (dB-Hz, empty while not tracked). NMEA 4.10 adds the
+// signal ID after the last group (GPS, GLONASS, BeiDou: 1 is L1/B1; Galileo:
+// 7 is E1); the checksum text is the last field.
+//
+// Before 4.10 there is no signal ID: with L the index of the last field,
+// (L - 4) mod 4 tells the two forms apart. Such a sentence goes whole to the
+// first band; reading its last signal level as a signal ID would drop its
+// fourth satellite and send the others to the second band.
+
+#include "gsv.h"
+
+#include "field_scan.h"
+#include "receiver_state.h"
+#include "satellite_number.h"
+#include "sky_plot.h"
+#include "split_fields.h"
+#include "base/text16.h"
+
+namespace {
+
+struct GroupLayout {
+    int groupCount;
+    bool firstBand;
+};
+
+struct TalkerTables {
+    int firstBandKey;  // the signal ID of the first band
+    SatTableId firstBand;
+    SatTableId secondBand;
+};
+
+bool talkerTables(const char16_t* talker, TalkerTables* tables) {
+    if (textEqualsAscii(talker, "$GPGSV")) {
+        *tables = {1, gpsL1, gpsL5};
+    } else if (textEqualsAscii(talker, "$GLGSV")) {
+        *tables = {1, glsL1, glsL5};
+    } else if (textEqualsAscii(talker, "$GNGSV")) {
+        *tables = {1, gnsL1, gnsL5};
+    } else if (textEqualsAscii(talker, "$GAGSV")) {
+        *tables = {7, gasL1, gasL5};
+    } else if (textEqualsAscii(talker, "$BDGSV") || textEqualsAscii(talker, "$GBGSV")) {
+        *tables = {1, bdsL1, bdsL5};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+GroupLayout layoutOf(const GsvFields& f, int last, const TalkerTables& tables) {
+    if (last >= 4 && (last - 4) % 4 == 0) {
+        return {(last - 4) / 4, true};  // no signal ID
+    }
+    const int groupCount = (last - 5) / 4;
+    if (groupCount <= 0) {
+        return {0, true};
+    }
+    return {groupCount, scanInt(f[last - 1]) == tables.firstBandKey};
+}
+
+// A group without a usable elevation or azimuth keeps the previous position.
+void storeGroup(const GsvFields& f, int first, SatTable& table) {
+    const std::int32_t number = scanInt(f[first]);
+    if (!hasSatRecord(number)) {
+        return;
+    }
+    SatRecord& record = table.records[number];
+    record.snr = f.isEmpty(first + 3) ? 0 : scanInt(f[first + 3]);
+    std::int32_t elevation = 0, azimuth = 0;
+    const bool hasElevation = scanDecimal(f[first + 1], 0, &elevation);
+    const bool hasAzimuth = scanDecimal(f[first + 2], 0, &azimuth);
+    if (hasElevation && hasAzimuth) {
+        const SkyPoint point = skyPlotPosition(elevation, azimuth);
+        record.plotX = point.x;
+        record.plotY = point.y;
+    }
+    record.inView = 1;
+    record.prn = number;
+}
+
+}  // namespace
+
+void parseGsv(const char16_t* line, GsvFields& fields, ReceiverState& state) {
+    if (state.viewResetPending) {
+        state.clearInView();
+        state.viewResetPending = 0;
+    }
+    const int last = splitFields(line, fields.ref(), 1024, SplitRule::satellitesInView) - 1;
+    TalkerTables tables;
+    if (!talkerTables(fields[0], &tables)) {
+        return;
+    }
+    const GroupLayout layout = layoutOf(fields, last, tables);
+    SatTable& table = state.table(layout.firstBand ? tables.firstBand : tables.secondBand);
+    for (int g = 0; g < layout.groupCount; ++g) {
+        storeGroup(fields, 4 + 4 * g, table);
+    }
+}

@@ -1,0 +1,48 @@
+#include "receiver_state.h"
+
+#include <initializer_list>
+
+void FixTexts::clear() {
+    for (FixText* text : {&dateText, &timeText, &directionText, &speedText, &statusText, &hdopText,
+                          &pdopText, &latHemisphere, &latText, &lonHemisphere, &lonText}) {
+        text->clear();
+    }
+}
+
+static void zeroTables(SatTable* tables, int count) {
+    for (int t = 0; t < count; ++t) {
+        tables[t] = SatTable();
+    }
+}
+
+void ReceiverState::clearAll() {
+    fix.clear();
+    zeroTables(tables, satTableCount);
+}
+
+void ReceiverState::clearL1() {
+    fix.clear();
+    zeroTables(tables, firstBandTableCount);
+}
+
+void ReceiverState::resetFirstFix() {
+    ttffStartTick = 0;
+    ttffDone = 0;
+}
+
+void ReceiverState::clearUsedInFix() {
+    for (SatTable& table : tables) {
+        for (SatRecord& record : table.records) {
+            record.usedInFix = 0;
+        }
+    }
+}
+
+void ReceiverState::clearInView() {
+    for (SatTable& table : tables) {
+        for (SatRecord& record : table.records) {
+            record.inView = 0;
+            record.prn = 0;
+        }
+    }
+}

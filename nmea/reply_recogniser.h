@@ -1,0 +1,29 @@
+#pragma once
+// Recognises the version and WAAS replies of every receiver family in any line,
+// with or without a checksum, and fills the control panel's reply fields.
+
+#include "base/fixed_text.h"
+#include "sentence_fields.h"
+
+class IntakeHost;
+
+class ReplyRecogniser {
+public:
+    void parseReplies(const char16_t* line, IntakeHost& host);
+
+private:
+    void showVersionDone(IntakeHost& host);
+    void showRomCore(const char16_t* line, IntakeHost& host);
+    void showFwVer(const char16_t* line, IntakeHost& host);
+    void showVersion(const char16_t* line, IntakeHost& host);
+    void showPsrf195(const char16_t* line, IntakeHost& host);
+    void showPmtk705(const char16_t* line, IntakeHost& host);
+    void showPair020(const char16_t* line, IntakeHost& host);
+
+    ReplyFields reply195Fields;
+    ReplyFields reply705Fields;
+    ReplyFields reply020Fields;
+    // The most recent line with "[VER]" that is not the closing "[VER] Done".
+    FixedText<maxLineUnits + 1> versionReplyText;
+    FixedText<maxLineUnits + 1> work;
+};

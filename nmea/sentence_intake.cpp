@@ -1,0 +1,95 @@
+#include "sentence_intake.h"
+
+#include "serial/byte_ring.h"
+#include "checksum.h"
+#include "gsa.h"
+#include "gsv.h"
+#include "intake_host.h"
+#include "receiver_state.h"
+#include "rmc.h"
+#include "base/text16.h"
+
+namespace {
+constexpr int consoleLineLimit = 2000;
+}
+
+int SentenceIntake::onLineReady(ByteRing& ring) {
+    report = LineReport();
+    takeLine(ring);
+    applyPendingReset();
+    lineLength = textLength(lineUnits, maxLineUnits);
+    replies.parseReplies(lineUnits, host);
+    testChecksum();
+    if (state.lineBusy) {
+        return 0;
+    }
+    state.lineBusy = 1;
+    if (state.ttffStartTick == 0) {
+        // This line starts the first-fix measurement and is not parsed.
+        state.ttffStartTick = host.tickCount();
+    } else {
+        dispatch();
+    }
+    echo();
+    state.lineBusy = 0;
+    return 1;
+}
+
+// Everything the ring holds is one line and its NUL. A line longer than the
+// ring arrives without either; it keeps its first 1023 units.
+void SentenceIntake::takeLine(ByteRing& ring) {
+    std::uint8_t bytes[maxLineUnits + 1];
+    std::uint32_t count = ring.count();
+    if (count > sizeof bytes) {
+        ring.skip(count - static_cast<std::uint32_t>(sizeof bytes));
+        count = static_cast<std::uint32_t>(sizeof bytes);
+    }
+    ring.pop(bytes, count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        lineUnits[i] = bytes[i];
+    }
+    lineUnits[count < maxLineUnits ? count : maxLineUnits] = 0;
+}
+
+void SentenceIntake::applyPendingReset() {
+    if (!state.resetPending) {
+        return;
+    }
+    state.clearL1();
+    host.requestRepaint();
+    host.enableResetButtons();
+    state.resetPending = 0;
+}
+
+void SentenceIntake::testChecksum() {
+    report.checksumOk = sentenceChecksumOk(lineUnits, lineLength);
+    if (!report.checksumOk) {
+        host.setConsoleColor(ConsoleColor::red);
+        return;
+    }
+    host.setConsoleColor(ConsoleColor::black);
+    host.logSentence(lineUnits, lineLength);
+}
+
+// The first match wins: a line with both "RMC" and "GSV" is an RMC.
+void SentenceIntake::dispatch() {
+    if (containsAscii(lineUnits, "RMC")) {
+        report.parsed = ParsedSentence::rmc;
+        parseRmc(lineUnits, rmcFields, state, host);
+    } else if (containsAscii(lineUnits, "GSA")) {
+        report.parsed = ParsedSentence::gsa;
+        parseGsa(lineUnits, gsaFields, state, host);
+    } else if (containsAscii(lineUnits, "GSV")) {
+        report.parsed = ParsedSentence::gsv;
+        parseGsv(lineUnits, gsvFields, state);
+    }
+}
+
+// The console is emptied rather than trimmed so it never grows over a long run.
+void SentenceIntake::echo() {
+    if (host.consoleLineCount() > consoleLineLimit) {
+        host.emptyConsole();
+    }
+    host.appendToConsole(lineUnits);
+    report.shown = true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The road of every received line: out of the byte ring, past the reply
+// recognisers, the checksum test and the log, into the parsers and the console.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "reply_recogniser.h"
+#include "sentence_fields.h"
+
+class ByteRing;
+class IntakeHost;
+struct ReceiverState;
+
+enum class ParsedSentence { none, rmc, gsa, gsv };
+
+// What happened to the last line, for observers such as the headless replay.
+struct LineReport {
+    bool checksumOk = false;
+    ParsedSentence parsed = ParsedSentence::none;
+    bool shown = false;
+};
+
+class SentenceIntake {
+public:
+    SentenceIntake(ReceiverState& state, IntakeHost& host) : state(state), host(host) {}
+
+    // Handles the line the ring holds. Returns 1 when it was processed, 0 when
+    // the busy guard dropped it.
+    int onLineReady(ByteRing& ring);
+
+    const char16_t* line() const { return lineUnits; }
+    const LineReport& lastLine() const { return report; }
+
+private:
+    void takeLine(ByteRing& ring);
+    void applyPendingReset();
+    void testChecksum();
+    void dispatch();
+    void echo();
+
+    ReceiverState& state;
+    IntakeHost& host;
+
+    char16_t lineUnits[maxLineUnits + 1] = {};
+    std::size_t lineLength = 0;
+    LineReport report;
+
+    ReplyRecogniser replies;
+    RmcFields rmcFields;
+    GsaFields gsaFields;
+    GsvFields gsvFields;
+};

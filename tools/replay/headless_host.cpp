@@ -1,0 +1,62 @@
+#include "headless_host.h"
+
+#include "base/machine_local_time.h"
+#include "serial/log_format.h"
+
+HeadlessHost::HeadlessHost() { title.assignAscii("Skyvane"); }
+
+HeadlessHost::~HeadlessHost() {
+    if (log != nullptr) {
+        std::fclose(log);
+    }
+}
+
+void HeadlessHost::useUtcOffset(std::int64_t minutes) {
+    hasUtcOffset = true;
+    utcOffsetMinutes = minutes;
+}
+
+int HeadlessHost::openLog(const char* path) {
+    log = std::fopen(path, "wb");
+    if (log == nullptr) {
+        return 0;
+    }
+    std::fwrite(logByteOrderMark, 1, sizeof logByteOrderMark, log);
+    return 1;
+}
+
+void HeadlessHost::beginLine() {
+    consoleCleared = false;
+    repaintRequests = 0;
+}
+
+void HeadlessHost::emptyConsole() {
+    consoleLines = 1;
+    consoleCleared = true;
+}
+
+// Counted as the rich edit counts unwrapped text: one line more than line feeds.
+void HeadlessHost::appendToConsole(const char16_t* text) {
+    for (; *text != 0; ++text) {
+        if (*text == u'\n') {
+            ++consoleLines;
+        }
+    }
+}
+
+void HeadlessHost::logSentence(const char16_t* line, std::size_t units) {
+    if (log == nullptr) {
+        return;
+    }
+    std::uint8_t bytes[2 * 1024];
+    const std::size_t count = units < 1024 ? units : 1024;
+    encodeLogUnits(line, count, bytes);
+    std::fwrite(bytes, 1, 2 * count, log);
+}
+
+int HeadlessHost::utcToLocal(const CivilTime& utc, CivilTime* local) {
+    if (hasUtcOffset) {
+        return shiftCivilTime(utc, utcOffsetMinutes, local);
+    }
+    return machineUtcToLocal(utc, local);
+}
