@@ -23,7 +23,8 @@ struct LineReport {
 
 class SentenceIntake {
 public:
-    SentenceIntake(ReceiverState& state, IntakeHost& host) : state(state), host(host) {}
+    SentenceIntake(ReceiverState& receiverState, IntakeHost& intakeHost)
+        : state(receiverState), host(intakeHost) {}
 
     // Handles the line the ring holds. Returns 1 when it was processed, 0 when
     // the busy guard dropped it.
