@@ -1,0 +1,54 @@
+// Throughput of the sentence pipeline on one core: the reader's byte filter,
+// the ring, the intake with every parser and recogniser, and a host that does
+// nothing. Build with the "bench" preset (optimised, no sanitizers):
+//   cmake --preset bench && cmake --build --preset bench
+//   build/bench/bench/pipeline_benchmark
+// A 921,600-baud link delivers about 1,300 lines a second.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "replay_session.h"
+#include "scenario.h"
+
+namespace {
+
+// An hour of a dual-band, four-constellation drive: tens of thousands of lines.
+const std::string& recording() {
+    static const std::string stream = [] {
+        ScenarioOptions options;
+        options.seconds = 3600;
+        ScenarioGenerator generator(options);
+        std::string out;
+        while (generator.appendNextEpoch(out) > 0) {
+        }
+        return out;
+    }();
+    return stream;
+}
+
+void pipelineThroughput(benchmark::State& run) {
+    const std::string& stream = recording();
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(stream.data());
+    auto session = std::make_unique<ReplaySession>(100);
+    session->host.useUtcOffset(60);
+    std::uint64_t lines = 0;
+    for (auto _ : run) {
+        const std::uint64_t before = session->lineCount();
+        session->feed(bytes, stream.size(), [] {});
+        lines += session->lineCount() - before;
+    }
+    run.SetBytesProcessed(static_cast<std::int64_t>(stream.size()) * run.iterations());
+    run.counters["lines_per_second"] =
+        benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kIsRate);
+    run.counters["lines_per_pass"] = static_cast<double>(lines) / static_cast<double>(run.iterations());
+}
+
+BENCHMARK(pipelineThroughput)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();

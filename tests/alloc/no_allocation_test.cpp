@@ -1,0 +1,96 @@
+// The data path allocates nothing: once a session exists, lines of any kind
+// pass through the filter, ring, intake, parsers and recognisers without a
+// single heap allocation. Counted by replacing the global allocator, which is
+// why this test is a program of its own.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "replay_session.h"
+#include "scenario.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+namespace {
+void* countedAllocation(std::size_t size) {
+    ++allocations;
+    return std::malloc(size == 0 ? 1 : size);
+}
+}  // namespace
+
+// Every form, so that no allocation escapes the count and each pairs with free().
+void* operator new(std::size_t size) {
+    if (void* p = countedAllocation(size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return countedAllocation(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return countedAllocation(size);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+
+namespace {
+
+std::string generatedDrive() {
+    ScenarioOptions options;
+    options.seconds = 300;
+    ScenarioGenerator generator(options);
+    std::string out;
+    while (generator.appendNextEpoch(out) > 0) {
+    }
+    return out;
+}
+
+std::string edgeCases() {
+    std::ifstream in(SKYVANE_SOURCE_DIR "/tests/golden/edge-cases.nmea", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+long allocationsWhileFeeding(const std::string& stream) {
+    auto session = std::make_unique<ReplaySession>(100);
+    session->host.useUtcOffset(-60);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(stream.data());
+    const long before = allocations.load();
+    session->feed(bytes, stream.size(), [] {});
+    return allocations.load() - before;
+}
+
+TEST(DataPath, GeneratedDriveAllocatesNothing) {
+    const std::string stream = generatedDrive();
+    ASSERT_GT(stream.size(), 100000u);
+    EXPECT_EQ(allocationsWhileFeeding(stream), 0);
+}
+
+TEST(DataPath, AwkwardLinesAllocateNothing) {
+    const std::string stream = edgeCases();
+    ASSERT_GT(stream.size(), 1000u);
+    EXPECT_EQ(allocationsWhileFeeding(stream), 0);
+}
+
+TEST(DataPath, TheCounterSeesAllocations) {
+    const long before = allocations.load();
+    auto probe = std::make_unique<int>(7);
+    EXPECT_EQ(allocations.load() - before, 1);
+    EXPECT_EQ(*probe, 7);
+}
+
+}  // namespace
