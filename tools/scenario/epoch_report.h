@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "dop.h"
+#include "gnss_system.h"
+#include "route.h"
+#include "signal_bands.h"
+#include "utc_clock.h"
+
+namespace skyvane::scenario {
+
+// One satellite as listed in one GSV set.
+struct SignalReport {
+    int prn = 0;
+    int elevationDeg = 0;
+    int azimuthDeg = 0;
+    std::optional<int> levelDbHz;  // empty while still searching
+};
+
+// Everything the receiver knows in one epoch; the sentence writers only format it.
+struct EpochReport {
+    int elapsed = 0;
+    std::optional<UtcTime> utc;
+    std::optional<RoutePoint> position;                         // present once there is a fix
+    std::array<std::vector<int>, kAllSystems.size()> usedPrns;  // by systemIndex
+    DilutionOfPrecision dop{kUnknownDop, kUnknownDop, kUnknownDop};
+    std::array<std::vector<SignalReport>, kBandCount> bands;  // parallel to signalBands()
+};
+
+}  // namespace skyvane::scenario

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+
+namespace skyvane::scenario {
+
+enum class GnssSystem { Gps, Glonass, Galileo, BeiDou };
+
+inline constexpr std::array<GnssSystem, 4> kAllSystems = {GnssSystem::Gps, GnssSystem::Glonass,
+                                                          GnssSystem::Galileo, GnssSystem::BeiDou};
+
+// Position of the system in kAllSystems; also the GSA system ID minus one.
+inline constexpr int systemIndex(GnssSystem system) {
+    return static_cast<int>(system);
+}
+
+// The GSA system ID field of NMEA 4.11.
+inline constexpr int nmeaSystemId(GnssSystem system) {
+    return systemIndex(system) + 1;
+}
+
+}  // namespace skyvane::scenario

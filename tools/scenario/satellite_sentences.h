@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "epoch_report.h"
+
+namespace skyvane::scenario {
+
+// One GNGSA per constellation, GPS, GLONASS, Galileo, BeiDou. Returns the sentence count.
+int appendGsaSet(const EpochReport& report, std::string& out);
+
+// The GSV messages of one signal: four satellites each, at least one message even when
+// nothing is in view. Returns the message count.
+int appendGsvSet(const SignalBand& band, const std::vector<SignalReport>& satellites,
+                 std::string& out);
+
+}  // namespace skyvane::scenario
