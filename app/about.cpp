@@ -1,0 +1,20 @@
+#include "about.h"
+
+#include "res/resource.h"
+
+CAbout::CAbout(HINSTANCE instance, HWND owner) {
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, dialogAdapter,
+                    reinterpret_cast<LPARAM>(this));
+}
+
+// It has no buttons: Escape and the caption's close box both arrive as IDCANCEL.
+LRESULT CAbout::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        return 1;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(window, IDCANCEL);
+        return 1;
+    }
+    return 0;
+}

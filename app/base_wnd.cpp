@@ -1,0 +1,180 @@
+#include "base_wnd.h"
+
+#include <dbt.h>
+
+#include "app/about.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "res/resource.h"
+#include "serial/connection_win32.h"
+#include "serial/log_file_win32.h"
+
+HINSTANCE moduleInstance = nullptr;
+
+namespace {
+
+// Set while WM_CREATE runs: activation, device arrival and exit wait for the panels.
+int creating = 0;
+unsigned char devicePending = 0;
+
+wchar_t className[512];
+wchar_t windowTitle[512];
+
+}  // namespace
+
+int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
+    moduleInstance = instance;
+    LoadStringW(instance, IDS_APP_TITLE, className, 512);
+    LoadStringW(instance, IDS_APP_TITLE, windowTitle, 512);
+
+    WNDCLASSEXW windowClass;
+    ZeroMemory(&windowClass, sizeof windowClass);
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = windowAdapter;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MENU);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+
+    const HWND window = CreateWindowExW(0, className, windowTitle, WS_CAPTION | WS_SYSMENU,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, 1000, 800, nullptr, nullptr,
+                                        instance, this);
+    if (window == nullptr) {
+        return 0;
+    }
+    backupDlg.setOwner(window);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    SetTimer(window, IDT_TICK, 1200, nullptr);
+    return 1;
+}
+
+LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return onCreate(window);
+        case WM_DESTROY: onDestroy(); return 0;
+        case WM_ACTIVATE: onActivate(wParam); return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_NOTIFY:
+        case WM_HELP: return 0;
+        case WM_COMMAND: onCommand(LOWORD(wParam)); return 0;
+        case WM_TIMER: onTimer(wParam); return 0;
+        case WM_DEVICECHANGE: return onDeviceChange(wParam);
+        case MSG_CONNECTION_TOGGLE: return onConnectionToggle();
+        case MSG_LINE_READY: return onLineReady();
+        case MSG_LOG_START: return onLogStart();
+        case MSG_LOG_STOP: return onLogStop();
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CBaseWnd::onCreate(HWND window) {
+    creating = 1;
+    intakeHost.setMainWindow(window);
+    RECT client;
+    GetClientRect(window, &client);
+    restoreDlg.skyBitmap = LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL));
+    if (!backupDlg.create(moduleInstance, window)) {
+        return -1;
+    }
+    const int half = (client.bottom - client.top) / 2;
+    SetParent(backupDlg.hwnd, window);
+    MoveWindow(backupDlg.hwnd, client.left, client.top, client.right, client.top + half, TRUE);
+    ShowWindow(backupDlg.hwnd, SW_SHOW);
+    if (!restoreDlg.create(moduleInstance, window)) {
+        return -1;
+    }
+    SetParent(restoreDlg.hwnd, window);
+    MoveWindow(restoreDlg.hwnd, client.left, client.top + half, client.right, client.bottom, TRUE);
+    ShowWindow(restoreDlg.hwnd, SW_SHOW);
+    readSettings();
+    rxRing.init(1024);
+    creating = 0;
+    return 0;
+}
+
+// The reader is stopped and waited for, so nothing touches the ring or the
+// state once the window is gone.
+void CBaseWnd::onDestroy() {
+    KillTimer(hwnd, IDT_DEVICE_CHANGE);
+    DeleteObject(restoreDlg.skyBitmap);
+    if (connectionOpen()) {
+        closeConnection();
+    }
+    stopReader(2000);
+    if (logOpen()) {
+        closeLogFile();
+    }
+    PostQuitMessage(0);
+}
+
+void CBaseWnd::onActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_ACTIVE && creating == 0) {
+        restoreDlg.requestRepaint();
+    }
+}
+
+void CBaseWnd::onCommand(int command) {
+    switch (command) {
+        case IDM_ABOUT: {
+            CAbout about(moduleInstance, hwnd);
+            break;
+        }
+        case IDM_EXIT:
+            if (creating == 0) {
+                KillTimer(hwnd, IDT_DEVICE_CHANGE);
+                PostMessageW(hwnd, WM_CLOSE, 0, 0);
+            }
+            break;
+        case IDM_SET_TIME: {
+            const CivilTime& t = state.fixLocalTime;
+            SYSTEMTIME local = {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second,
+                                t.milliseconds};
+            SetLocalTime(&local);
+            break;
+        }
+        default: break;
+    }
+}
+
+void CBaseWnd::onTimer(UINT_PTR id) {
+    if (id == IDT_DEVICE_CHANGE) {
+        KillTimer(hwnd, IDT_DEVICE_CHANGE);
+        devicePending = 0;
+    }
+}
+
+LRESULT CBaseWnd::onDeviceChange(WPARAM event) {
+    if (event != DBT_DEVICEARRIVAL || creating != 0) {
+        return 1;
+    }
+    Sleep(500);  // let the new device settle
+    if (devicePending == 0) {
+        devicePending = 1;
+        SetTimer(hwnd, IDT_DEVICE_CHANGE, 2000, nullptr);
+    }
+    return 1;
+}
+
+int CBaseWnd::onLineReady() { return intake.onLineReady(rxRing); }
+
+void CBaseWnd::readSettings() {
+    const Settings settings = readSettingsFile();
+    viewFlags = settings.views;
+    if (settings.defaultBaudRate != 0) {
+        // A rate above 8 selects nothing; a start then fails cleanly.
+        SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_SETCURSEL,
+                     static_cast<WPARAM>(settings.defaultBaudRate - 1), 0);
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The main window: the hub through which every operator action, every
+// received line and every timer passes.
+
+#include <windows.h>
+
+#include "app/cwnd.h"
+#include "app/window_intake_host.h"
+#include "nmea/receiver_state.h"
+#include "nmea/sentence_intake.h"
+#include "ui/backup_dlg.h"
+#include "ui/restore_dlg.h"
+
+class CBaseWnd : public CWnd {
+public:
+    CBaseWnd() = default;
+
+    // Registers the class, creates and shows the window. Returns 1 when shown.
+    int initInstance(HINSTANCE instance, int showCommand);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    int onLineReady();
+    void readSettings();
+
+    ReceiverState state;
+    CBackupDlg backupDlg;
+    CRestoreDlg restoreDlg{state};
+
+private:
+    LRESULT onCreate(HWND window);
+    void onDestroy();
+    void onActivate(WPARAM wParam);
+    void onCommand(int command);
+    void onTimer(UINT_PTR id);
+    LRESULT onDeviceChange(WPARAM event);
+    int onConnectionToggle();
+    int startConnection();
+    int onLogStart();
+    int onLogStop();
+    void refuseLogStart(bool reportError);
+
+    WindowIntakeHost intakeHost{backupDlg, restoreDlg};
+    SentenceIntake intake{state, intakeHost};
+};
+
+extern HINSTANCE moduleInstance;

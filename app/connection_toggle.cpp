@@ -1,0 +1,45 @@
+// The start/stop button: opens or closes the connection, decided by whether
+// a port handle is present.
+
+#include "app/base_wnd.h"
+#include "base/wide_win32.h"
+#include "res/resource.h"
+#include "serial/connection_win32.h"
+#include "serial/port_label.h"
+
+int CBaseWnd::onConnectionToggle() {
+    backupDlg.enable(IDC_START_GPS, false);
+    if (connectionOpen()) {
+        closeConnection();
+        backupDlg.connectionRunning = 0;
+        backupDlg.enable(IDC_START_GPS, true);
+        readSettings();  // an edited settings file takes effect now
+        return 1;
+    }
+    const int opened = startConnection();
+    backupDlg.connectionRunning = opened;
+    backupDlg.enable(IDC_START_GPS, true);
+    return opened;
+}
+
+// A start without a selected source or rate fails: there is nothing to open,
+// and no rate must be read from outside the table.
+int CBaseWnd::startConnection() {
+    const HWND sources = backupDlg.control(IDC_COM_PORT);
+    const LRESULT source = SendMessageW(sources, CB_GETCURSEL, 0, 0);
+    const LRESULT rate = SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
+    wchar_t label[1024] = L"";
+    const bool haveSource = source != CB_ERR &&
+                            SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) < 1024 &&
+                            SendMessageW(sources, CB_GETLBTEXT, source,
+                                         reinterpret_cast<LPARAM>(label)) != CB_ERR;
+    cutAtFirstColon(reinterpret_cast<char16_t*>(label));
+    state.clearAll();
+    const bool haveRate = rate != CB_ERR && rate >= 0 && rate < baudRateCount;
+    const int opened = haveSource && haveRate
+                           ? openConnection(hwnd, label, static_cast<int>(rate))
+                           : 0;
+    state.resetFirstFix();
+    SetWindowTextW(hwnd, L"Skyvane");
+    return opened;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The small window-class family: each object drives one window through one
+// virtual handler, bound to it in the window's user-data slot.
+
+#include <windows.h>
+
+class CWnd {
+public:
+    virtual ~CWnd() {}
+    virtual LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    HWND hwnd = nullptr;
+};
+
+// Window procedure of the main window class: binds at WM_CREATE.
+LRESULT CALLBACK windowAdapter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Dialog procedure of every dialog: binds at WM_INITDIALOG.
+INT_PTR CALLBACK dialogAdapter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,58 @@
+// The "Log File" check box: starts and stops recording the accepted sentences.
+
+#include "app/base_wnd.h"
+#include "base/wide_win32.h"
+#include "nmea/field_scan.h"
+#include "res/resource.h"
+#include "serial/log_file_win32.h"
+#include "serial/log_path.h"
+
+// A log that cannot start leaves everything as it was before the tick, so the
+// operator can pick another name and try again.
+void CBaseWnd::refuseLogStart(bool reportError) {
+    backupDlg.setChecked(IDC_LOG_FILE, false);
+    if (reportError) {
+        backupDlg.showConsoleMessage(L"Log File ERROR!!");
+    }
+}
+
+int CBaseWnd::onLogStart() {
+    wchar_t executable[260];
+    ZeroMemory(executable, sizeof executable);
+    GetModuleFileNameW(GetModuleHandleW(nullptr), executable, 260);
+    executable[259] = 0;
+
+    wchar_t modText[256] = L"";
+    GetWindowTextW(backupDlg.control(IDC_MOD), modText, 256);
+    std::int32_t offset = 0;
+    wchar_t name[256] = L"";
+    GetWindowTextW(backupDlg.control(IDC_LOG_NAME), name, 256);
+
+    LogPath path;
+    const LogPathResult built = buildLogPath(asText16(executable), asText16(name), &path);
+    if (built == LogPathResult::noFolder) {
+        refuseLogStart(false);
+        return 0;
+    }
+    if (scanDecimal(asText16(modText), 0, &offset)) {
+        signalOffset = offset;
+    }
+    if (built == LogPathResult::tooLong || !createLogFile(asWide(path.c_str()))) {
+        refuseLogStart(true);
+        return 0;
+    }
+    // Name and offset stay fixed while the log runs.
+    backupDlg.enable(IDC_LOG_NAME, false);
+    backupDlg.enable(IDC_MOD, false);
+    return 0;
+}
+
+int CBaseWnd::onLogStop() {
+    if (!logOpen()) {
+        return 0;
+    }
+    closeLogFile();
+    backupDlg.enable(IDC_LOG_NAME, true);
+    backupDlg.enable(IDC_MOD, true);
+    return 0;
+}

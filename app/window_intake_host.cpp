@@ -1,0 +1,54 @@
+#include "window_intake_host.h"
+
+#include "base/machine_local_time.h"
+#include "base/wide_win32.h"
+#include "res/resource.h"
+#include "serial/log_file_win32.h"
+#include "ui/backup_dlg.h"
+#include "ui/restore_dlg.h"
+
+void WindowIntakeHost::setConsoleColor(ConsoleColor color) {
+    switch (color) {
+        case ConsoleColor::red: panel.setConsoleColor(RGB(255, 0, 0)); break;
+        case ConsoleColor::green: panel.setConsoleColor(RGB(0, 255, 0)); break;
+        default: panel.setConsoleColor(RGB(0, 0, 0)); break;
+    }
+}
+
+int WindowIntakeHost::consoleLineCount() { return panel.consoleLineCount(); }
+
+void WindowIntakeHost::emptyConsole() { panel.emptyConsole(); }
+
+void WindowIntakeHost::appendToConsole(const char16_t* text) { panel.appendToConsole(asWide(text)); }
+
+void WindowIntakeHost::setWindowTitle(const char16_t* title) {
+    SetWindowTextW(mainWindow, asWide(title));
+}
+
+void WindowIntakeHost::requestRepaint() { graphics.requestRepaint(); }
+
+void WindowIntakeHost::setCoreVersion(const char16_t* text) {
+    panel.setText(IDC_CORE_VER, asWide(text));
+}
+
+void WindowIntakeHost::setFirmwareVersion(const char16_t* text) {
+    panel.setText(IDC_FW_VER, asWide(text));
+}
+
+// BM_SETCHECK changes the box without the click notification: no command follows.
+void WindowIntakeHost::setGsvGsaChecked(bool checked) { panel.setChecked(IDC_GSV_GSA, checked); }
+
+void WindowIntakeHost::enableResetButtons() {
+    panel.enable(IDC_COLD_START, true);
+    panel.enable(IDC_FACTORY_RESET, true);
+}
+
+void WindowIntakeHost::logSentence(const char16_t* line, std::size_t units) {
+    writeLogLine(line, units);
+}
+
+std::uint32_t WindowIntakeHost::tickCount() { return GetTickCount(); }
+
+int WindowIntakeHost::utcToLocal(const CivilTime& utc, CivilTime* local) {
+    return machineUtcToLocal(utc, local);
+}

@@ -1,0 +1,239 @@
+#include "connection_win32.h"
+
+#include <commdlg.h>
+
+#include "app/messages.h"
+#include "base/wide_win32.h"
+#include "serial/byte_filter.h"
+#include "serial/port_label.h"
+
+const DWORD baudRates[baudRateCount] = {4800, 9600, 19200, 38400, 57600, 115200, 460800, 921600};
+
+std::atomic<HANDLE> portHandle{INVALID_HANDLE_VALUE};
+std::atomic<LONG> readerRunning{1};
+FixedText<128> portPath;
+ByteRing rxRing;
+
+namespace {
+
+HANDLE readerThreadHandle = nullptr;
+bool replaying = false;
+
+// Lets the other thread see the withdrawn handle before it is closed.
+void closeTakenHandle() {
+    const HANDLE taken = portHandle.exchange(INVALID_HANDLE_VALUE);
+    if (taken != INVALID_HANDLE_VALUE) {
+        CloseHandle(taken);
+    }
+}
+
+HANDLE openPath() {
+    return CreateFileW(asWide(portPath.c_str()), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
+}
+
+// 8N1, no flow control; DTR and RTS held low at first, raised once the
+// buffers are purged. Failures are ignored: a file or an odd driver is fine.
+void configurePort(HANDLE port, int baudIndex) {
+    DCB dcb;
+    ZeroMemory(&dcb, sizeof dcb);
+    dcb.DCBlength = sizeof dcb;
+    GetCommState(port, &dcb);
+    dcb.BaudRate = baudRates[baudIndex];
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.StopBits = ONESTOPBIT;
+    dcb.fBinary = 1;
+    dcb.fParity = 0;
+    dcb.fOutxCtsFlow = 0;
+    dcb.fOutxDsrFlow = 0;
+    dcb.fDtrControl = DTR_CONTROL_DISABLE;
+    dcb.fDsrSensitivity = 0;
+    dcb.fOutX = 0;
+    dcb.fInX = 0;
+    dcb.fNull = 0;
+    dcb.fRtsControl = RTS_CONTROL_DISABLE;
+    dcb.fAbortOnError = 1;
+    SetCommState(port, &dcb);
+
+    // A one-byte read returns at once when a byte waits, else within 100 ms.
+    COMMTIMEOUTS timeouts;
+    GetCommTimeouts(port, &timeouts);
+    timeouts.ReadIntervalTimeout = MAXDWORD;
+    timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
+    timeouts.ReadTotalTimeoutConstant = 100;
+    timeouts.WriteTotalTimeoutMultiplier = MAXDWORD;
+    timeouts.WriteTotalTimeoutConstant = 100;
+    SetCommTimeouts(port, &timeouts);
+
+    DWORD errors = 0;
+    ClearCommError(port, &errors, nullptr);
+    PurgeComm(port, PURGE_TXCLEAR);
+    PurgeComm(port, PURGE_RXCLEAR);
+    ClearCommError(port, &errors, nullptr);
+
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    SetCommState(port, &dcb);
+    ClearCommError(port, &errors, nullptr);
+}
+
+// Returns 1 with portPath set to the chosen recording, 0 when cancelled or
+// when the path is too long to keep.
+int chooseReplayFile(HWND owner) {
+    wchar_t file[260] = L"";
+    OPENFILENAMEW dialog;
+    ZeroMemory(&dialog, sizeof dialog);
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = L"Log Files(*.txt)\0*.txt\0";
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = 260;
+    dialog.lpstrTitle = L"WAVE Files";
+    dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                   OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) {
+        return 0;
+    }
+    if (wcslen(file) > portPath.capacity - 1) {
+        return 0;
+    }
+    portPath.assign(asText16(file));
+    return 1;
+}
+
+// A read that ends at once without a byte (the end of a replayed file, a port
+// that vanished) must not turn the reader into a busy loop.
+void pauseAfterIdleRead(DWORD readStarted) {
+    if (GetTickCount() - readStarted < 5) {
+        Sleep(10);
+    }
+}
+
+// Reads until the connection ends; hands every line to the user-interface
+// thread and waits until it has taken the line out of the ring.
+DWORD WINAPI readerThread(LPVOID parameter) {
+    const HWND mainWindow = static_cast<HWND>(parameter);
+    LONG lastSeenRunning = 1;
+    for (;;) {
+        HANDLE port = portHandle.load();
+        while (port == INVALID_HANDLE_VALUE) {
+            if (readerRunning.load() == 0) {
+                return 0;
+            }
+            Sleep(10);
+            port = portHandle.load();
+        }
+        DWORD errors = 0;
+        ClearCommError(port, &errors, nullptr);  // lifts the abort-on-error state
+        for (;;) {
+            std::uint8_t byte = 0;
+            DWORD got = 0;
+            const DWORD readStarted = GetTickCount();
+            const BOOL ok = ReadFile(portHandle.load(), &byte, 1, &got, nullptr);
+            lastSeenRunning = readerRunning.load();
+            if (!ok && lastSeenRunning == 0) {
+                return 0;
+            }
+            if (got != 1) {
+                pauseAfterIdleRead(readStarted);
+                break;
+            }
+            const ReceivedByte kind = filterReceivedByte(rxRing, byte);
+            if (kind == ReceivedByte::lineEnd) {
+                SendMessageW(mainWindow, MSG_LINE_READY, 0, 0);
+                lastSeenRunning = readerRunning.load();
+                break;
+            }
+        }
+        if (lastSeenRunning != 1) {
+            return 0;
+        }
+    }
+}
+
+int startReader(HWND owner) {
+    readerRunning.store(1);
+    readerThreadHandle = CreateThread(nullptr, 0, readerThread, owner, 0, nullptr);
+    return readerThreadHandle != nullptr ? 1 : 0;
+}
+
+}  // namespace
+
+bool replayConnection() { return replaying && connectionOpen(); }
+
+void stopReader(DWORD timeoutMs) {
+    if (readerThreadHandle == nullptr) {
+        return;
+    }
+    readerRunning.store(0);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD waited = GetTickCount() - start;
+        if (waited >= timeoutMs) {
+            break;
+        }
+        const DWORD result = MsgWaitForMultipleObjects(1, &readerThreadHandle, FALSE,
+                                                       timeoutMs - waited, QS_SENDMESSAGE);
+        if (result != WAIT_OBJECT_0 + 1) {
+            break;
+        }
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    CloseHandle(readerThreadHandle);
+    readerThreadHandle = nullptr;
+}
+
+int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
+    closeTakenHandle();
+    const char16_t* text = asText16(label);
+    replaying = isReplayLabel(text);
+    if (replaying ? !chooseReplayFile(owner) : !portPathFromLabel(text, &portPath)) {
+        return 0;
+    }
+    const HANDLE opened = openPath();
+    if (opened == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    if (!replaying) {
+        configurePort(opened, baudIndex);
+    }
+    // Two readers never run at once, and no stale bytes of an earlier
+    // connection reach the first line of this one.
+    stopReader(2000);
+    rxRing.clear();
+    portHandle.store(opened);
+    return startReader(owner);
+}
+
+int closeConnection() {
+    readerRunning.store(0);
+    Sleep(100);  // the read timeout: a reader inside a read sees the flag first
+    closeTakenHandle();
+    Sleep(100);
+    return 1;
+}
+
+int reopenPort(int baudIndex) {
+    closeTakenHandle();
+    Sleep(500);
+    const HANDLE opened = openPath();
+    if (opened == INVALID_HANDLE_VALUE) {
+        return 1;  // the reader waits for a handle; the next toggle starts afresh
+    }
+    DCB dcb;
+    ZeroMemory(&dcb, sizeof dcb);
+    dcb.DCBlength = sizeof dcb;
+    GetCommState(opened, &dcb);
+    dcb.BaudRate = baudRates[baudIndex];
+    SetCommState(opened, &dcb);
+    Sleep(500);
+    PurgeComm(opened, PURGE_TXCLEAR);
+    PurgeComm(opened, PURGE_RXCLEAR);
+    DWORD errors = 0;
+    ClearCommError(opened, &errors, nullptr);
+    portHandle.store(opened);
+    return 1;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The connection to one receiver: a serial port at one of eight rates, or a
+// recorded log replayed in place of a port, read by one reader thread.
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "base/fixed_text.h"
+#include "serial/byte_ring.h"
+
+constexpr int baudRateCount = 8;
+extern const DWORD baudRates[baudRateCount];
+
+// Absent (INVALID_HANDLE_VALUE) when there is no connection and during a reopen.
+extern std::atomic<HANDLE> portHandle;
+extern std::atomic<LONG> readerRunning;
+extern FixedText<128> portPath;
+// The only channel from the reader to the intake; see the line-ready hand-off.
+extern ByteRing rxRing;
+
+inline bool connectionOpen() { return portHandle.load() != INVALID_HANDLE_VALUE; }
+
+// True while the connection is a replayed log, which commands must leave alone.
+bool replayConnection();
+
+int openConnection(HWND owner, const wchar_t* label, int baudIndex);
+int closeConnection();
+int reopenPort(int baudIndex);
+
+// Stops a reader left from an earlier connection and waits until it has ended,
+// still answering the line-ready message it may be sending meanwhile.
+void stopReader(DWORD timeoutMs);

@@ -1,0 +1,229 @@
+#include "backup_dlg.h"
+
+#include <commctrl.h>
+
+#include <initializer_list>
+
+#include "app/messages.h"
+#include "res/resource.h"
+#include "serial/port_discovery_win32.h"
+
+namespace {
+
+const wchar_t* const baudRateTexts[] = {L"4800",  L"9600",   L"19200",  L"38400",
+                                        L"57600", L"115200", L"460800", L"921600"};
+
+void addItems(HWND list, const wchar_t* const* items, int count) {
+    for (int i = 0; i < count; ++i) {
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+    }
+}
+
+// Heights include the dropped-down lists.
+void placeList(HWND list, int left, int top, int right, int bottom) {
+    MoveWindow(list, left, top, right - left, bottom - top, TRUE);
+}
+
+}  // namespace
+
+int CBackupDlg::create(HINSTANCE instance, HWND parent) {
+    const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_CONTROL_PANEL), parent,
+                                           dialogAdapter, reinterpret_cast<LPARAM>(this));
+    return dialog != nullptr ? 1 : 0;
+}
+
+LRESULT CBackupDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return onInitDialog();
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam));
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_DESTROY:
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CBackupDlg::onInitDialog() {
+    console = nullptr;
+    portCount = 0;
+    placeAndFillLists();
+    createConsole();
+    return 1;
+}
+
+void CBackupDlg::placeAndFillLists() {
+    placeList(control(IDC_COM_PORT), 100, 0, 540, 140);
+    placeList(control(IDC_BAUD_RATE), 100, 30, 240, 140);
+    placeList(control(IDC_NEW_BAUD), 705, 36, 825, 140);
+    for (int id : {IDC_BAUD_RATE, IDC_COM_PORT, IDC_NEW_BAUD}) {
+        SendMessageW(control(id), CB_RESETCONTENT, 0, 0);
+    }
+    addItems(control(IDC_BAUD_RATE), baudRateTexts, 8);
+    addItems(control(IDC_NEW_BAUD), baudRateTexts, 8);
+    const wchar_t* const quantities[] = {L"Speed", L"Height"};
+    const wchar_t* const comparisons[] = {L"=", L">", L"<"};
+    addItems(control(IDC_QUANTITY), quantities, 2);
+    addItems(control(IDC_COMPARISON), comparisons, 3);
+    SendMessageW(control(IDC_BAUD_RATE), CB_SETCURSEL, 0, 0);
+    SendMessageW(control(IDC_NEW_BAUD), CB_SETCURSEL, 0, 0);
+    listSerialPorts(hwnd, control(IDC_COM_PORT));
+    SendMessageW(control(IDC_COM_PORT), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Log File:"));
+    SendMessageW(control(IDC_COM_PORT), CB_SETCURSEL, 0, 0);
+}
+
+// Without the rich-edit library there is no console; the rest of the panel works.
+void CBackupDlg::createConsole() {
+    InitCommonControls();
+    LoadLibraryW(L"RICHED32.DLL");
+    const HINSTANCE instance =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
+    console = CreateWindowExW(0, L"RICHEDIT", L"RichEdit",
+                              WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                  ES_AUTOHSCROLL | ES_READONLY,
+                              20, 150, 945, 200, hwnd, nullptr, instance, nullptr);
+    if (console == nullptr) {
+        return;
+    }
+    SetWindowTextW(console, L"");
+    SendMessageW(console, WM_SETFOCUS, 0, 0);
+    ShowWindow(console, SW_SHOW);
+    ZeroMemory(&consoleFormat, sizeof consoleFormat);
+    consoleFormat.cbSize = sizeof consoleFormat;
+    SendMessageW(console, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&consoleFormat));
+}
+
+void CBackupDlg::setConsoleColor(COLORREF color) {
+    if (console == nullptr) {
+        return;
+    }
+    consoleFormat.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_SIZE | CFM_COLOR | CFM_FACE;
+    consoleFormat.dwEffects = 0;
+    consoleFormat.yOffset = 0;
+    consoleFormat.crTextColor = color;
+    consoleFormat.bCharSet = 0;
+    consoleFormat.bPitchAndFamily = 0;
+    lstrcpynW(consoleFormat.szFaceName, L"System", LF_FACESIZE);
+    SendMessageW(console, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&consoleFormat));
+}
+
+int CBackupDlg::consoleLineCount() const {
+    return console == nullptr ? 1 : static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
+}
+
+void CBackupDlg::emptyConsole() {
+    if (console != nullptr) {
+        SetWindowTextW(console, L"");
+    }
+}
+
+// Inserted at the caret, so it takes the colour set last.
+void CBackupDlg::appendToConsole(const wchar_t* text) {
+    if (console != nullptr) {
+        SendMessageW(console, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+    }
+}
+
+void CBackupDlg::showConsoleMessage(const wchar_t* text) {
+    if (console != nullptr) {
+        SetWindowTextW(console, text);
+    }
+}
+
+void CBackupDlg::setChecked(int id, bool checked) const {
+    SendMessageW(control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CBackupDlg::onCommand(int id) {
+    switch (id) {
+        case IDC_SCAN_PORTS:
+            enable(IDC_START_GPS, false);
+            enable(IDC_SCAN_PORTS, false);
+            rescanPorts();
+            enable(IDC_SCAN_PORTS, true);
+            enable(IDC_START_GPS, true);
+            break;
+        case IDC_COLD_START: sendReset(MSG_COLD_START); break;
+        case IDC_FACTORY_RESET: sendReset(MSG_FACTORY_RESET); break;
+        case IDC_START_GPS: sendToggle(); break;
+        case IDC_SEND:
+            if (SendMessageW(ownerWindow, MSG_SEND_TEXT, 0, 0) == 0) {
+                showConsoleMessage(L"Send ERROR!!");
+            }
+            break;
+        case IDC_VTG: postCheckState(id, MSG_VTG_ON); break;
+        case IDC_POWER_SAVE: postCheckState(id, MSG_POWER_SAVE_ON); break;
+        case IDC_GSV_GSA: postCheckState(id, MSG_GSV_GSA_ON); break;
+        case IDC_LOG_FILE: postCheckState(id, MSG_LOG_START); break;
+        case IDC_AUTO: postCheckState(id, MSG_AUTO_START); break;
+        case IDC_GET_VERSION: SendMessageW(ownerWindow, MSG_GET_VERSION, 0, 0); break;
+        case IDC_CHANGE_BAUD: PostMessageW(ownerWindow, MSG_CHANGE_BAUD, 0, 0); break;
+        case IDC_DEFAULT_MODE: SendMessageW(ownerWindow, MSG_DEFAULT_MODE, 0, 0); break;
+        default: break;
+    }
+}
+
+void CBackupDlg::sendReset(UINT message) {
+    if (SendMessageW(ownerWindow, message, 0, 0) == 0) {
+        showConsoleMessage(L"Reset ERROR!!");
+    }
+    setText(IDC_FW_VER, L"");
+    setText(IDC_P_VERSION, L"");
+}
+
+// The automatic check box has toggled itself already; "off" is "on" + 1.
+void CBackupDlg::postCheckState(int id, UINT onMessage) {
+    const bool checked = SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    PostMessageW(ownerWindow, checked ? onMessage : onMessage + 1, 0, 0);
+}
+
+void CBackupDlg::sendToggle() {
+    if (SendMessageW(ownerWindow, MSG_CONNECTION_TOGGLE, 0, 0) == 0) {
+        showConsoleMessage(L"ComPort ERROR!!");
+        return;
+    }
+    switchControls();
+}
+
+void CBackupDlg::switchControls() {
+    const bool open = connectionRunning == 1;
+    if (open) {
+        for (int id : {IDC_CORE_VER, IDC_FW_VER, IDC_P_VERSION}) {
+            setText(id, L"");
+        }
+        emptyConsole();
+        if (console != nullptr) {
+            SendMessageW(console, WM_SETFOCUS, 0, 0);
+        }
+    }
+    enable(IDC_COLD_START, open);
+    enable(IDC_FACTORY_RESET, open);
+    enable(IDC_SCAN_PORTS, !open);
+    SetWindowTextW(control(IDC_START_GPS), open ? L"Close GPS" : L"Start GPS");
+    for (int id : {IDC_VTG, IDC_POWER_SAVE, IDC_GSV_GSA, IDC_GET_VERSION, IDC_DEFAULT_MODE,
+                   IDC_CHANGE_BAUD, IDC_SEND, IDC_SEND_TEXT}) {
+        enable(id, open);
+    }
+    enable(IDC_COM_PORT, !open);
+    enable(IDC_BAUD_RATE, !open);
+    enable(IDC_NEW_BAUD, open);
+}
+
+void CBackupDlg::rescanPorts() {
+    if (connectionRunning == 1 || scanBusy == 1) {
+        return;
+    }
+    enable(IDC_START_GPS, false);
+    scanBusy = 1;
+    relistPorts(control(IDC_COM_PORT));
+    scanBusy = 0;
+    enable(IDC_START_GPS, true);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The control panel: source and rate selectors, command buttons, version
+// fields, log name and the console. Every button and check box becomes one
+// private message to the main window.
+
+#include <windows.h>
+#include <richedit.h>
+
+#include "app/cwnd.h"
+
+class CBackupDlg : public CWnd {
+public:
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    int create(HINSTANCE instance, HWND parent);
+    void setOwner(HWND owner) { ownerWindow = owner; }
+
+    // Console
+    void setConsoleColor(COLORREF color);
+    int consoleLineCount() const;
+    void emptyConsole();
+    void appendToConsole(const wchar_t* text);
+    // Replaces everything the console holds with a short message.
+    void showConsoleMessage(const wchar_t* text);
+
+    HWND control(int id) const { return GetDlgItem(hwnd, id); }
+    void enable(int id, bool enabled) const { EnableWindow(control(id), enabled ? TRUE : FALSE); }
+    void setText(int id, const wchar_t* text) const { SetDlgItemTextW(hwnd, id, text); }
+    void setChecked(int id, bool checked) const;
+
+    void rescanPorts();
+
+    CHARFORMATW consoleFormat;
+    HWND console = nullptr;
+    HWND ownerWindow = nullptr;
+    int connectionRunning = 0;
+    int scanBusy = 0;
+
+private:
+    LRESULT onInitDialog();
+    void onCommand(int id);
+    void placeAndFillLists();
+    void createConsole();
+    void sendToggle();
+    void sendReset(UINT message);
+    void postCheckState(int id, UINT onMessage);
+    void switchControls();
+};
