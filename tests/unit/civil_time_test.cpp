@@ -117,6 +117,8 @@ TEST(CivilTime, ShiftCrossesDayMonthAndYearBoundaries) {
          withDayOfWeek(at(2024, 2, 29, 23, 10), 4)},
         {"several days at once", at(2026, 12, 6, 12, 0), 3 * 1440 + 30, 1,
          withDayOfWeek(at(2026, 12, 9, 12, 30), 3)},
+        {"before 1970", at(1969, 12, 27, 12, 0), 0, 1,
+         withDayOfWeek(at(1969, 12, 27, 12, 0), 6)},
         {"earliest valid day", at(1601, 1, 1, 1, 0), -60, 1,
          withDayOfWeek(at(1601, 1, 1, 0, 0), 1)},
         {"before 1601", at(1601, 1, 1, 0, 30), -60, 0, CivilTime()},

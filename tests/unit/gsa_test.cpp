@@ -80,7 +80,11 @@ TEST(Gsa, TalkerAndSystemIdSelectTheTables) {
          marks({gnsL1, bdsL1, gnsL5, bdsL5}, {6})},
         {"GN system 5", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,5"),
          marks({gnsL1, gnsL5}, {1})},
-        {"GN system compared whole", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,01"),
+        {"GN system compared whole: 01", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,01"),
+         marks({gnsL1, gnsL5}, {1})},
+        {"GN system compared whole: 11", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,11"),
+         marks({gnsL1, gnsL5}, {1})},
+        {"GN system compared whole: 41", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,41"),
          marks({gnsL1, gnsL5}, {1})},
         // Before 4.10 the checksum text stands in field 18.
         {"GN without system ID", "$GNGSA,A,3,05,13,,,,,,,,,,,1.62,0.94,1.32*31\r\n",

@@ -177,7 +177,7 @@ TEST(SentenceIntake, ConsoleIsEmptiedAbove2000Lines) {
     Intake intake;
     std::vector<int> emptiedAt;
     for (int n = 1; n <= 4001; ++n) {
-        intake.line("$GPTXT,x\r\n");
+        intake.line("$GPTXT,x\n");  // counted by its line feed
         if (intake.host.consoleCleared) {
             emptiedAt.push_back(n);
             EXPECT_EQ(intake.host.consoleLines, 2) << n;
