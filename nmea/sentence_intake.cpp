@@ -39,12 +39,10 @@ int SentenceIntake::onLineReady(ByteRing& ring) {
 // ring arrives without either; it keeps its first 1023 units.
 void SentenceIntake::takeLine(ByteRing& ring) {
     std::uint8_t bytes[maxLineUnits + 1];
-    std::uint32_t count = ring.count();
-    if (count > sizeof bytes) {
-        ring.skip(count - static_cast<std::uint32_t>(sizeof bytes));
-        count = static_cast<std::uint32_t>(sizeof bytes);
-    }
+    const std::uint32_t held = ring.count();
+    const std::uint32_t count = held < sizeof bytes ? held : static_cast<std::uint32_t>(sizeof bytes);
     ring.pop(bytes, count);
+    ring.skip(held - count);  // only a ring larger than a line can hold more
     for (std::uint32_t i = 0; i < count; ++i) {
         lineUnits[i] = bytes[i];
     }

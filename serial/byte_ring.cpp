@@ -22,6 +22,9 @@ bool ByteRing::push(const std::uint8_t* source, std::uint32_t n) {
     if (n > capacity - used) {
         return false;
     }
+    if (n == 0) {
+        return true;  // nothing to copy; the source may be null
+    }
     if (tail + n < capacity) {
         std::memcpy(buffer + tail, source, n);
         tail += n;
@@ -36,6 +39,9 @@ bool ByteRing::push(const std::uint8_t* source, std::uint32_t n) {
 }
 
 void ByteRing::copyOut(std::uint8_t* destination, std::uint32_t n) const {
+    if (n == 0) {
+        return;  // the destination may be null
+    }
     if (head + n < capacity) {
         std::memcpy(destination, buffer + head, n);
     } else {

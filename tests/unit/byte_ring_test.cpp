@@ -121,3 +121,16 @@ TEST(ByteRing, SkipWrapsItsIndexAndClearEmpties) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ByteRing, ZeroByteOperationsNeedNoBuffer) {
+    ByteRing ring;
+    ring.init(4);
+    EXPECT_TRUE(ring.push(nullptr, 0));
+    EXPECT_TRUE(ring.pop(nullptr, 0));
+    EXPECT_TRUE(ring.peek(nullptr, 0));
+    EXPECT_EQ(ring.count(), 0u);
+}
+
+}  // namespace

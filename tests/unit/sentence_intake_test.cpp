@@ -232,3 +232,23 @@ TEST(SentenceIntake, LogsOnlyAcceptedLinesAsUtf16WithByteOrderMark) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whatever ring it is handed, the intake keeps a line's first 1023 units and
+// leaves the ring empty for the next line.
+TEST(SentenceIntake, LongerRingKeepsTheFirstUnitsAndEmpties) {
+    Intake intake;
+    intake.ring.init(2048);
+    std::string bytes = "$GPTXT,";
+    bytes += std::string(1500, 'x');
+    ASSERT_TRUE(intake.ring.push(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                 static_cast<std::uint32_t>(bytes.size())));
+    EXPECT_EQ(intake.intake->onLineReady(intake.ring), 1);
+    const std::string line = narrow(intake.intake->line());
+    EXPECT_EQ(line.size(), 1023u);
+    EXPECT_EQ(line.substr(0, 8), "$GPTXT,x");
+    EXPECT_EQ(intake.ring.count(), 0u);
+}
+
+}  // namespace
