@@ -1,0 +1,34 @@
+#pragma once
+// A command line of the bench's text protocols: a verb, then words separated by blanks.
+// The words point into a copy held here; the text after the first word can also be taken
+// whole, blanks included, for commands that carry free text ("send $PMTK000*32").
+
+#include <cstddef>
+#include <cstdint>
+
+class CommandWords {
+public:
+    static constexpr std::size_t kMaxLine = 1024;
+    static constexpr std::size_t kMaxWords = 8;
+
+    // Trailing CR and LF are dropped; a longer line keeps its first kMaxLine - 1 bytes.
+    explicit CommandWords(const char* line);
+
+    std::size_t count() const { return count_; }
+    const char* verb() const { return count_ > 0 ? words_[0] : ""; }
+    // Word i (0 is the verb), or "" when there are fewer words.
+    const char* word(std::size_t i) const { return i < count_ ? words_[i] : ""; }
+    // Everything after the verb and the blanks that follow it, as typed.
+    const char* rest() const { return rest_; }
+    bool is(const char* verb) const;
+
+    // Whole decimal number in [min, max]; false for anything else.
+    bool integer(std::size_t i, std::int64_t min, std::int64_t max, std::int64_t* value) const;
+
+private:
+    char text_[kMaxLine];
+    char restText_[kMaxLine];
+    const char* words_[kMaxWords];
+    std::size_t count_ = 0;
+    const char* rest_ = "";
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Where the simulated receiver's output comes from, one line at a time. A line longer
+// than a chunk comes out in several chunks; only the last one ends the line.
+
+#include <cstddef>
+#include <cstdint>
+
+struct Chunk {
+    static constexpr std::size_t kCapacity = 4096;
+    std::uint8_t bytes[kCapacity];
+    std::size_t length = 0;
+    bool endsLine = false;
+};
+
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+    // Fills the chunk with the next piece of output; false at the end of the source.
+    virtual bool next(Chunk& chunk) = 0;
+    // Starts again from the first line (for looping).
+    virtual void rewind() = 0;
+};

@@ -1,0 +1,110 @@
+#include "pacer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::int64_t kMicrosPerSecond = 1'000'000;
+
+// Credit is kept in millionths of a unit (a byte or a line) so that integer arithmetic
+// is exact at every rate. The cap is far below a second's worth, so a refill never needs
+// to look further back than that, which also keeps the products inside 64 bits.
+constexpr Micros kLongestRefill = kMicrosPerSecond;
+
+class CreditPacer : public Pacer {
+public:
+    CreditPacer(std::int64_t microUnitsPerSecond, std::int64_t quantumUnits, std::int64_t capUnits)
+        : rate_(microUnitsPerSecond),
+          quantum_(quantumUnits * kMicrosPerSecond),
+          cap_(capUnits * kMicrosPerSecond) {}
+
+    void restart(Micros now) override {
+        last_ = now;
+        credit_ = 0;
+    }
+
+    Micros nextChance(Micros now) const override {
+        if (credit_ >= quantum_) {
+            return now;
+        }
+        const std::int64_t missing = quantum_ - credit_;
+        // Micro-units per second divided by a million = micro-units per microsecond.
+        return last_ + (missing * kMicrosPerSecond + rate_ - 1) / rate_;
+    }
+
+protected:
+    void refill(Micros now) {
+        const Micros elapsed = std::clamp<Micros>(now - last_, 0, kLongestRefill);
+        last_ = now;
+        credit_ = std::min(cap_, credit_ + elapsed * rate_ / kMicrosPerSecond);
+    }
+    std::int64_t wholeUnits() const { return credit_ / kMicrosPerSecond; }
+    void take(std::int64_t units) { credit_ -= units * kMicrosPerSecond; }
+
+private:
+    std::int64_t rate_;
+    std::int64_t quantum_;
+    std::int64_t cap_;
+    std::int64_t credit_ = 0;
+    Micros last_ = 0;
+};
+
+class BaudPacer final : public CreditPacer {
+public:
+    explicit BaudPacer(std::int64_t bytesPerSecond)
+        : CreditPacer(bytesPerSecond * kMicrosPerSecond, quantumFor(bytesPerSecond),
+                      2 * quantumFor(bytesPerSecond)) {}
+
+    std::size_t allowance(Micros now, std::size_t remaining, bool) override {
+        refill(now);
+        return static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(remaining), wholeUnits()));
+    }
+    void spend(std::size_t bytes, bool) override { take(static_cast<std::int64_t>(bytes)); }
+
+private:
+    static std::int64_t quantumFor(std::int64_t bytesPerSecond) {
+        return std::max<std::int64_t>(1, bytesPerSecond / 1000);
+    }
+};
+
+class LinePacer final : public CreditPacer {
+public:
+    explicit LinePacer(double linesPerSecond)
+        : CreditPacer(std::llround(linesPerSecond * kMicrosPerSecond), 1,
+                      std::max<std::int64_t>(1, std::llround(linesPerSecond / 500))) {}
+
+    // A line that has started goes on without new credit; its turn was paid at its start.
+    std::size_t allowance(Micros now, std::size_t remaining, bool atLineStart) override {
+        refill(now);
+        return !atLineStart || wholeUnits() >= 1 ? remaining : 0;
+    }
+    void spend(std::size_t, bool atLineStart) override {
+        if (atLineStart) {
+            take(1);
+        }
+    }
+};
+
+class UnlimitedPacer final : public Pacer {
+public:
+    std::size_t allowance(Micros, std::size_t remaining, bool) override { return remaining; }
+    void spend(std::size_t, bool) override {}
+    Micros nextChance(Micros now) const override { return now; }
+    void restart(Micros) override {}
+};
+
+}  // namespace
+
+std::unique_ptr<Pacer> makeBaudPacer(long baud) {
+    return std::make_unique<BaudPacer>(std::max<std::int64_t>(1, baud / 10));
+}
+
+std::unique_ptr<Pacer> makeLinePacer(double linesPerSecond) {
+    return std::make_unique<LinePacer>(linesPerSecond);
+}
+
+std::unique_ptr<Pacer> makeUnlimitedPacer() {
+    return std::make_unique<UnlimitedPacer>();
+}

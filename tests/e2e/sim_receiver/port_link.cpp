@@ -1,0 +1,38 @@
+#include "port_link.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+PortLink::PortLink(const char* linkPath) {
+    std::snprintf(path_, sizeof path_, "%s", linkPath);
+}
+
+PortLink::~PortLink() {
+    remove();
+}
+
+bool PortLink::pointTo(const char* target) {
+    char temporary[kMaxPath + 32];
+    std::snprintf(temporary, sizeof temporary, "%s.new-%ld", path_, static_cast<long>(::getpid()));
+    ::unlink(temporary);
+    if (::symlink(target, temporary) != 0) {
+        return false;
+    }
+    if (::rename(temporary, path_) != 0) {
+        const int error = errno;
+        ::unlink(temporary);
+        errno = error;
+        return false;
+    }
+    linked_ = true;
+    return true;
+}
+
+void PortLink::remove() {
+    if (linked_) {
+        ::unlink(path_);
+        linked_ = false;
+    }
+}

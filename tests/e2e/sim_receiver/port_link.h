@@ -1,0 +1,27 @@
+#pragma once
+// The name under which a program finds the simulated receiver: a symbolic link to the
+// pseudo-terminal's slave, for Wine a prefix's dosdevices/comN.
+
+#include <cstddef>
+
+class PortLink {
+public:
+    static constexpr std::size_t kMaxPath = 1024;
+
+    explicit PortLink(const char* linkPath);
+    ~PortLink();
+    PortLink(const PortLink&) = delete;
+    PortLink& operator=(const PortLink&) = delete;
+
+    // Points the link at the target, replacing whatever was there in one step, so a
+    // program never sees the name half made. False with errno set on failure.
+    bool pointTo(const char* target);
+    // Removes the link if this object made it; the port disappears.
+    void remove();
+    const char* path() const { return path_; }
+    bool exists() const { return linked_; }
+
+private:
+    char path_[kMaxPath];
+    bool linked_ = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The simulated receiver's end of the line: the master side of a pseudo-terminal whose
+// slave side a program opens as its serial port. The master is non-blocking, so a program
+// that stops reading or goes away can never hang the simulator.
+
+#include <sys/types.h>
+#include <cstddef>
+#include <cstdint>
+
+#include "byte_output.h"
+
+class PseudoTerminal final : public ByteOutput {
+public:
+    static constexpr std::size_t kMaxPath = 128;
+
+    PseudoTerminal() = default;
+    ~PseudoTerminal() override;
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    // Opens a new pair in raw mode; false with errno set when the system refuses.
+    bool open();
+    void close();
+    bool isOpen() const { return master_ >= 0; }
+    int masterFd() const { return master_; }
+    const char* slavePath() const { return slavePath_; }
+
+    // True while some process holds the slave side open (the program's port is open).
+    bool peerIsOpen() const;
+
+    // Like write(2)/read(2) on the master: -1 with errno EAGAIN when it would block.
+    ssize_t write(const std::uint8_t* bytes, std::size_t count) override;
+    ssize_t read(std::uint8_t* bytes, std::size_t capacity);
+
+private:
+    bool makeSlaveRaw();
+
+    int master_ = -1;
+    char slavePath_[kMaxPath] = {};
+};

@@ -1,0 +1,49 @@
+#include "recording_source.h"
+
+#include <cstdio>
+#include <cstring>
+
+RecordingSource::RecordingSource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+bool RecordingSource::next(Chunk& chunk) {
+    if (position_ >= bytes_.size()) {
+        return false;
+    }
+    std::size_t length = 0;
+    chunk.endsLine = false;
+    while (position_ + length < bytes_.size() && length < Chunk::kCapacity) {
+        const std::uint8_t byte = bytes_[position_ + length];
+        ++length;
+        if (byte == '\n') {
+            chunk.endsLine = true;
+            break;
+        }
+    }
+    std::memcpy(chunk.bytes, bytes_.data() + position_, length);
+    chunk.length = length;
+    position_ += length;
+    // The file's last bytes end the stream's last line, LF or not.
+    if (position_ == bytes_.size()) {
+        chunk.endsLine = true;
+    }
+    return true;
+}
+
+std::unique_ptr<LineSource> openRecording(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t block[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) {
+        bytes.insert(bytes.end(), block, block + got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        return nullptr;
+    }
+    return std::make_unique<RecordingSource>(std::move(bytes));
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Answers waiting for the next line boundary, first in, first out, in a fixed buffer.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "line_source.h"
+#include "replies.h"
+
+class ReplyQueue final : public ReplySink {
+public:
+    static constexpr std::size_t kCapacity = 16384;
+
+    bool queueReply(const std::uint8_t* bytes, std::size_t count) override;
+    bool empty() const { return count_ == 0; }
+    std::size_t size() const { return count_; }
+    // Moves up to one chunk of queued bytes into the chunk; a reply is not a stream line,
+    // so the chunk's endsLine stays false.
+    bool take(Chunk& chunk);
+
+private:
+    std::uint8_t bytes_[kCapacity];
+    std::size_t head_ = 0;
+    std::size_t count_ = 0;
+};

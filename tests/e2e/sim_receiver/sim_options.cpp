@@ -1,0 +1,176 @@
+#include "sim_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "port_link.h"
+
+const char kSimUsage[] =
+    "usage: skyvane-sim-receiver --link PATH (--recording FILE | --scenario SECONDS\n"
+    "         [--seed N] [--fix-after SECONDS]) [--baud B | --lines-per-second R | --unpaced]\n"
+    "         [--loop] [--received FILE] [--sent FILE] [--while-closed hold|run]\n"
+    "         [--open-delay-ms MS]\n"
+    "commands on standard input, one per line: stats, pause, resume, vanish, return,\n"
+    "  send TEXT, quit";
+
+namespace {
+
+bool wholeNumber(const char* text, std::int64_t min, std::int64_t max, std::int64_t* value) {
+    if (text == nullptr || *text == 0) {
+        return false;
+    }
+    char* end = nullptr;
+    errno = 0;
+    const long long parsed = std::strtoll(text, &end, 10);
+    if (errno != 0 || *end != 0 || parsed < min || parsed > max) {
+        return false;
+    }
+    *value = parsed;
+    return true;
+}
+
+bool positiveRate(const char* text, double max, double* value) {
+    if (text == nullptr || *text == 0) {
+        return false;
+    }
+    char* end = nullptr;
+    const double parsed = std::strtod(text, &end);
+    if (*end != 0 || !(parsed > 0) || parsed > max) {
+        return false;
+    }
+    *value = parsed;
+    return true;
+}
+
+bool is(const char* arg, const char* name) {
+    return std::strcmp(arg, name) == 0;
+}
+
+bool takesValue(const char* arg) {
+    static const char* const kValued[] = {
+        "--link",      "--recording",    "--scenario",         "--seed",
+        "--fix-after", "--baud",         "--lines-per-second", "--received",
+        "--sent",      "--while-closed", "--open-delay-ms"};
+    for (const char* name : kValued) {
+        if (is(arg, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int fail(const char** error, const char* reason) {
+    *error = reason;
+    return 0;
+}
+
+int parsePace(const char* name, const char* value, SimOptions* options, const char** error) {
+    if (is(name, "--baud")) {
+        std::int64_t baud = 0;
+        if (!wholeNumber(value, 50, 4'000'000, &baud)) {
+            return fail(error, "--baud needs a rate from 50 to 4000000");
+        }
+        options->pace = PaceKind::Baud;
+        options->baud = static_cast<long>(baud);
+        return 1;
+    }
+    if (!positiveRate(value, 100'000, &options->linesPerSecond)) {
+        return fail(error, "--lines-per-second needs a rate above 0, at most 100000");
+    }
+    options->pace = PaceKind::Lines;
+    return 1;
+}
+
+int parseScenarioValue(const char* name, const char* value, SimOptions* options,
+                       const char** error) {
+    std::int64_t number = 0;
+    if (is(name, "--scenario")) {
+        if (!wholeNumber(value, 1, kMaxScenarioSeconds, &number)) {
+            return fail(error, "--scenario needs a number of seconds");
+        }
+        options->useScenario = true;
+        options->scenario.seconds = static_cast<int>(number);
+        return 1;
+    }
+    if (is(name, "--seed")) {
+        if (!wholeNumber(value, 0, 0xFFFFFFFFLL, &number)) {
+            return fail(error, "--seed needs a whole number from 0 to 4294967295");
+        }
+        options->scenario.seed = static_cast<unsigned>(number);
+        return 1;
+    }
+    if (!wholeNumber(value, 0, kMaxScenarioSeconds, &number)) {
+        return fail(error, "--fix-after needs a number of seconds");
+    }
+    options->scenario.fixAfterSeconds = static_cast<int>(number);
+    return 1;
+}
+
+int parseValue(const char* name, const char* value, SimOptions* options, const char** error) {
+    if (value == nullptr) {
+        return fail(error, "an option is missing its value");
+    }
+    if (is(name, "--baud") || is(name, "--lines-per-second")) {
+        return parsePace(name, value, options, error);
+    }
+    if (is(name, "--scenario") || is(name, "--seed") || is(name, "--fix-after")) {
+        return parseScenarioValue(name, value, options, error);
+    }
+    if (is(name, "--while-closed")) {
+        if (!is(value, "hold") && !is(value, "run")) {
+            return fail(error, "--while-closed is hold or run");
+        }
+        options->whileClosed = is(value, "hold") ? WhileClosed::Hold : WhileClosed::Run;
+        return 1;
+    }
+    if (is(name, "--open-delay-ms")) {
+        if (!wholeNumber(value, 0, 60'000, &options->openDelayMs)) {
+            return fail(error, "--open-delay-ms needs 0 to 60000");
+        }
+        return 1;
+    }
+    const char** target = is(name, "--link")        ? &options->linkPath
+                          : is(name, "--recording") ? &options->recordingPath
+                          : is(name, "--received")  ? &options->receivedPath
+                                                    : &options->sentPath;
+    *target = value;
+    return 1;
+}
+
+int checkComplete(const SimOptions& options, const char** error) {
+    if (options.linkPath == nullptr) {
+        return fail(error, "--link is required");
+    }
+    if (std::strlen(options.linkPath) >= PortLink::kMaxPath) {
+        return fail(error, "--link path is too long");
+    }
+    if ((options.recordingPath != nullptr) == options.useScenario) {
+        return fail(error, "give either --recording or --scenario");
+    }
+    if (options.useScenario && !describeScenarioProblem(options.scenario).empty()) {
+        return fail(error, "the scenario options cannot be simulated");
+    }
+    return 1;
+}
+
+}  // namespace
+
+int parseSimOptions(int argc, char** argv, SimOptions* options, const char** error) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (takesValue(arg)) {
+            const char* value = i + 1 < argc ? argv[++i] : nullptr;
+            if (!parseValue(arg, value, options, error)) {
+                return 0;
+            }
+        } else if (is(arg, "--loop")) {
+            options->loop = true;
+        } else if (is(arg, "--unpaced")) {
+            options->pace = PaceKind::Unlimited;
+        } else {
+            return fail(error, "unknown argument");
+        }
+    }
+    return checkComplete(*options, error);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The simulated receiver: a pseudo-terminal published as a serial port, the transmitter
+// that streams into it, the log of what the program sends back, and the command channel
+// through which a scenario makes the port vanish and return, pauses the stream or asks
+// for counters. Everything runs on one thread around poll(2).
+
+#include <cstdio>
+#include <memory>
+
+#include "byte_log.h"
+#include "clock.h"
+#include "command_reader.h"
+#include "port_link.h"
+#include "pseudo_terminal.h"
+#include "replies.h"
+#include "sim_options.h"
+#include "transmitter.h"
+
+class Simulator {
+public:
+    // Commands are read from commandFd (-1: none); answers, one JSON line each, go to
+    // `answers`. The logs must outlive the simulator.
+    Simulator(const SimOptions& options, std::unique_ptr<LineSource> source,
+              std::unique_ptr<ReplyPolicy> replies, int commandFd, std::FILE* answers,
+              ReceivedLog* receivedLog, SentLog* sentLog);
+
+    // Opens the port and announces it with a "ready" line; false when it cannot.
+    bool start();
+    // Waits at most maxWaitMs for the next thing to do and does it.
+    void step(int maxWaitMs);
+    void handleCommand(const char* line);
+    bool quitRequested() const { return quit_; }
+
+private:
+    bool openPort();
+    void vanish();
+    void notePeer(Micros now);
+    bool mayStream(Micros now) const;
+    void pumpStream(Micros now);
+    int pollTimeoutMs(Micros now, int maxWaitMs) const;
+    void readCommands();
+    void readFromProgram(Micros now);
+    void answerOk(const char* command);
+    void answerError(const char* command, const char* reason);
+    void answerStats(Micros now);
+    void answerPort(const char* command, bool ready);
+
+    SimOptions options_;
+    PseudoTerminal terminal_;
+    PortLink link_;
+    std::unique_ptr<ReplyPolicy> replies_;
+    Transmitter transmitter_;
+    ReceivedLog* receivedLog_;
+    int commandFd_;
+    std::FILE* answers_;
+    CommandReader commands_;
+    Micros startedAt_;
+    Micros openedAt_ = 0;
+    Micros nextPump_ = 0;
+    bool peerOpen_ = false;
+    bool streaming_ = false;
+    bool paused_ = false;
+    bool quit_ = false;
+    std::int64_t opens_ = 0;
+    std::int64_t received_ = 0;
+};

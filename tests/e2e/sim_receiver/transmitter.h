@@ -1,0 +1,63 @@
+#pragma once
+// The receiver's transmit side: takes queued replies and the stream's lines, one chunk at
+// a time, and writes them as fast as the pacer allows and the output accepts.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include "byte_log.h"
+#include "byte_output.h"
+#include "clock.h"
+#include "line_source.h"
+#include "pacer.h"
+#include "reply_queue.h"
+
+struct TransmitCounters {
+    std::int64_t lines = 0;       // stream lines written completely
+    std::int64_t bytes = 0;       // all bytes written, replies included
+    std::int64_t replyBytes = 0;  // of which replies
+    std::int64_t discarded = 0;   // bytes paced out while nobody listened
+};
+
+inline constexpr Micros kNever = INT64_MAX;
+
+class Transmitter {
+public:
+    Transmitter(std::unique_ptr<LineSource> source, std::unique_ptr<Pacer> pacer, bool loop,
+                SentLog* sentLog);
+
+    ReplySink& replies() { return replies_; }
+
+    // Sends what the pace allows now. With no output the bytes are paced and discarded,
+    // as from a receiver whose line nobody listens to. Returns when it is worth calling
+    // again: now when more can go at once, later for the pace, kNever when finished or
+    // when the output is full (blocked() then tells to wait until it can take more).
+    Micros pump(Micros now, ByteOutput* output);
+
+    // Drops the unsent rest of the current chunk: the line it belonged to is lost.
+    void abandonChunk();
+    // Streaming starts (again) now, without credit from before.
+    void restart(Micros now) { pacer_->restart(now); }
+
+    bool blocked() const { return blocked_; }
+    bool finished() const { return finished_; }
+    const TransmitCounters& counters() const { return counters_; }
+
+private:
+    bool refill();
+    bool nextFromSource();
+    void account(std::size_t written, bool heard);
+
+    std::unique_ptr<LineSource> source_;
+    std::unique_ptr<Pacer> pacer_;
+    bool loop_;
+    SentLog* sentLog_;
+    ReplyQueue replies_;
+    Chunk chunk_;
+    std::size_t offset_ = 0;
+    bool chunkIsReply_ = false;
+    bool continuesLine_ = false;  // the current chunk is the middle or end of a long line
+    bool blocked_ = false;
+    bool finished_ = false;
+    TransmitCounters counters_;
+};
