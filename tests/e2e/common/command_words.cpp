@@ -32,9 +32,7 @@ CommandWords::CommandWords(const char* line) {
         if (i >= length) {
             break;
         }
-        if (count_ == 1) {
-            rest_ = restText_ + i;
-        }
+        starts_[count_] = i;
         words_[count_++] = text_ + i;
         while (i < length && !isBlank(text_[i])) {
             ++i;

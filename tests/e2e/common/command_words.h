@@ -1,7 +1,7 @@
 #pragma once
 // A command line of the bench's text protocols: a verb, then words separated by blanks.
-// The words point into a copy held here; the text after the first word can also be taken
-// whole, blanks included, for commands that carry free text ("send $PMTK000*32").
+// The words point into a copy held here; the text from a word on can also be taken whole,
+// blanks included, for commands that carry free text ("set_text 1022 $PMTK000*32").
 
 #include <cstddef>
 #include <cstdint>
@@ -18,8 +18,10 @@ public:
     const char* verb() const { return count_ > 0 ? words_[0] : ""; }
     // Word i (0 is the verb), or "" when there are fewer words.
     const char* word(std::size_t i) const { return i < count_ ? words_[i] : ""; }
-    // Everything after the verb and the blanks that follow it, as typed.
-    const char* rest() const { return rest_; }
+    // Everything from word i on, blanks included, as typed ("" when there is no word i);
+    // rest() is the text after the verb.
+    const char* restFrom(std::size_t i) const { return i < count_ ? restText_ + starts_[i] : ""; }
+    const char* rest() const { return restFrom(1); }
     bool is(const char* verb) const;
 
     // Whole decimal number in [min, max]; false for anything else.
@@ -29,6 +31,6 @@ private:
     char text_[kMaxLine];
     char restText_[kMaxLine];
     const char* words_[kMaxWords];
+    std::size_t starts_[kMaxWords];
     std::size_t count_ = 0;
-    const char* rest_ = "";
 };

@@ -3,6 +3,14 @@
 #include <cstdio>
 
 JsonWriter::JsonWriter(char* buffer, std::size_t capacity) : buffer_(buffer), capacity_(capacity) {
+    reset();
+}
+
+void JsonWriter::reset() {
+    length_ = 0;
+    overflowed_ = false;
+    needComma_ = false;
+    finished_ = false;
     if (capacity_ > 0) {
         buffer_[0] = 0;
     }
@@ -151,6 +159,13 @@ JsonWriter& JsonWriter::beginObject() {
     return *this;
 }
 
+JsonWriter& JsonWriter::beginObject(const char* name) {
+    key(name);
+    put('{');
+    needComma_ = false;
+    return *this;
+}
+
 JsonWriter& JsonWriter::endObject() {
     put('}');
     needComma_ = true;
@@ -160,6 +175,12 @@ JsonWriter& JsonWriter::endObject() {
 JsonWriter& JsonWriter::element(const char* utf8) {
     separate();
     quotedUtf8(utf8);
+    return *this;
+}
+
+JsonWriter& JsonWriter::element(const char16_t* utf16, std::size_t count) {
+    separate();
+    quotedUtf16(utf16, count);
     return *this;
 }
 

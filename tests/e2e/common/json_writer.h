@@ -16,12 +16,18 @@ public:
     JsonWriter& field(const char* key, bool value);
     JsonWriter& nullField(const char* key);
 
-    // Arrays of strings or of objects; an object inside an array is opened with beginObject.
+    // Arrays of strings or of objects, and nested objects: beginObject() opens an object
+    // inside an array, beginObject(key) one as a field.
     JsonWriter& beginArray(const char* key);
     JsonWriter& endArray();
     JsonWriter& beginObject();
+    JsonWriter& beginObject(const char* key);
     JsonWriter& endObject();
     JsonWriter& element(const char* utf8);
+    JsonWriter& element(const char16_t* utf16, std::size_t count);
+
+    // Starts the object over, empty, for an answer that has to be written again.
+    void reset();
 
     // Closes the outer object; the text is then NUL-terminated and has no line feed.
     const char* finish();

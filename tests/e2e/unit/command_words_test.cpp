@@ -25,6 +25,13 @@ TEST(CommandWords, RestKeepsTheFreeTextAfterTheVerbAsTyped) {
     EXPECT_EQ(alone.count(), 1u);
 }
 
+TEST(CommandWords, RestFromAnyWordKeepsTheBlanksInside) {
+    const CommandWords words("set_text 1022  $PSRF,a  b \r\n");
+    EXPECT_STREQ(words.restFrom(2), "$PSRF,a  b ");
+    EXPECT_STREQ(words.restFrom(0), "set_text 1022  $PSRF,a  b ");
+    EXPECT_STREQ(words.restFrom(4), "");
+}
+
 TEST(CommandWords, BlankLineHasNoVerb) {
     const CommandWords words("   \r\n");
     EXPECT_EQ(words.count(), 0u);

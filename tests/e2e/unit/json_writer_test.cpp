@@ -41,13 +41,14 @@ TEST(JsonWriter, Utf16TextStopsAtTheGivenCountNotAtNul) {
 TEST(JsonWriter, NestsArraysOfStringsAndObjects) {
     char text[256];
     JsonWriter json(text, sizeof text);
-    json.beginArray("items").element("x").element("y").endArray();
+    json.beginArray("items").element("x").element(u"y!", 1).endArray();
     json.beginArray("lines");
     json.beginObject().field("text", "a").endObject();
     json.beginObject().field("text", "b").endObject();
-    json.endArray().field("after", true);
-    EXPECT_STREQ(json.finish(),
-                 R"({"items":["x","y"],"lines":[{"text":"a"},{"text":"b"}],"after":true})");
+    json.endArray().beginObject("rect").field("x", std::int64_t{1}).endObject();
+    json.field("after", true);
+    EXPECT_STREQ(json.finish(), R"({"items":["x","y"],"lines":[{"text":"a"},{"text":"b"}],)"
+                                R"("rect":{"x":1},"after":true})");
 }
 
 TEST(JsonWriter, AnAnswerThatDoesNotFitBecomesAnErrorObject) {
@@ -79,6 +80,17 @@ TEST(JsonWriter, FinishTwiceGivesTheSameText) {
     const std::string first = json.finish();
     EXPECT_EQ(first, json.finish());
     EXPECT_EQ(json.length(), first.size());
+}
+
+TEST(JsonWriter, ResetStartsAnEmptyObjectAndClearsAnOverflow) {
+    char text[48];
+    JsonWriter json(text, sizeof text);
+    json.field("text", "this text is far too long for the buffer it is written into");
+    ASSERT_TRUE(json.overflowed());
+    json.reset();
+    json.field("ok", true);
+    EXPECT_FALSE(json.overflowed());
+    EXPECT_STREQ(json.finish(), R"({"ok":true})");
 }
 
 }  // namespace

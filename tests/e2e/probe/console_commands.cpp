@@ -1,0 +1,92 @@
+#include "console_commands.h"
+
+#include <cwchar>
+
+#include "console_reader.h"
+#include "messaging.h"
+
+namespace {
+
+// A line that arrives while the lines are read changes the indexes; the read is then
+// done again, at most this often.
+constexpr int kReadAttempts = 5;
+
+bool needConsole(ProbeSession& session, JsonWriter& json) {
+    if (!needWindows(session, json)) {
+        return false;
+    }
+    if (session.windows().console == nullptr) {
+        answerError(json, "the control panel has no RICHEDIT console");
+        return false;
+    }
+    return true;
+}
+
+class JsonLines final : public ConsoleLineSink {
+public:
+    explicit JsonLines(JsonWriter& json) : json_(json) {}
+    void line(const ConsoleLine& line) override {
+        json_.beginObject().field("index", std::int64_t{line.index});
+        wideField(json_, "text", line.text, wcsnlen(line.text, ConsoleLine::kMaxUnits));
+        if (line.hasColor) {
+            char color[8];
+            colorText(rgbOf(line.color), color);
+            json_.field("color", color);
+        } else {
+            json_.nullField("color");
+        }
+        json_.endObject();
+    }
+
+private:
+    JsonWriter& json_;
+};
+
+}  // namespace
+
+void consoleCommand(ProbeSession& session, const CommandWords&, JsonWriter& json) {
+    if (!needConsole(session, json)) {
+        return;
+    }
+    static wchar_t text[262144];
+    std::size_t length = 0;
+    LRESULT lines = 0;
+    if (!readWindowText(session.windows().console, text, sizeof text / sizeof text[0], &length) ||
+        !sendTimed(session.windows().console, EM_GETLINECOUNT, 0, 0, &lines)) {
+        answerError(json, "the console did not answer");
+        return;
+    }
+    answerOk(json);
+    wideField(json, "text", text, wcslen(text))
+        .field("length", static_cast<std::int64_t>(length))
+        .field("line_count", std::int64_t{lines});
+}
+
+// console_lines [N]: the last N lines (all without N), each with its colour.
+void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
+    std::int64_t maxLines = 0;
+    if (*words.word(1) != 0 && !words.integer(1, 1, 1'000'000, &maxLines)) {
+        answerError(json, "the line count must be a positive number");
+        return;
+    }
+    if (!needConsole(session, json)) {
+        return;
+    }
+    ConsoleRead result = ConsoleRead::Changed;
+    for (int attempt = 0; attempt < kReadAttempts && result == ConsoleRead::Changed; ++attempt) {
+        json.reset();
+        answerOk(json);
+        json.beginArray("lines");
+        JsonLines sink(json);
+        int lineCount = 0;
+        result = readConsoleLines(session.windows().console, session.process().handle(),
+                                  static_cast<int>(maxLines), &lineCount, sink);
+        json.endArray().field("line_count", std::int64_t{lineCount});
+    }
+    if (result != ConsoleRead::Ok) {
+        json.reset();
+        answerError(json, result == ConsoleRead::Changed    ? "the console kept changing"
+                          : result == ConsoleRead::NoMemory ? "no memory in the program"
+                                                            : "the console did not answer");
+    }
+}

@@ -1,0 +1,62 @@
+#include "probe_commands.h"
+
+#include <cstring>
+
+#include "console_commands.h"
+#include "dialog_commands.h"
+#include "pixel_commands.h"
+#include "process_commands.h"
+#include "window_commands.h"
+
+namespace {
+
+struct CommandEntry {
+    const char* verb;
+    CommandHandler handler;
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"wait_window", waitWindowCommand},
+    {"window", windowCommand},
+    {"title", titleCommand},
+    {"text", textCommand},
+    {"set_text", setTextCommand},
+    {"state", stateCommand},
+    {"click", clickCommand},
+    {"idle", idleCommand},
+    {"combo", comboCommand},
+    {"select", selectCommand},
+    {"menu", menuCommand},
+    {"console", consoleCommand},
+    {"console_lines", consoleLinesCommand},
+    {"about", aboutCommand},
+    {"file_dialog", fileDialogCommand},
+    {"open_file", openFileCommand},
+    {"cancel_file", cancelFileCommand},
+    {"activate", activateCommand},
+    {"keys", keysCommand},
+    {"panel_size", panelSizeCommand},
+    {"pixel", pixelCommand},
+    {"pixels", pixelsCommand},
+    {"close", closeCommand},
+    {"exit_code", exitCodeCommand},
+    {"ports", portsCommand},
+    {"ports_only", portsOnlyCommand},
+};
+
+}  // namespace
+
+bool runProbeCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
+    if (words.is("quit")) {
+        answerOk(json);
+        return false;
+    }
+    for (const CommandEntry& entry : kCommands) {
+        if (words.is(entry.verb)) {
+            entry.handler(session, words, json);
+            return true;
+        }
+    }
+    answerError(json, words.count() == 0 ? "empty command" : "unknown command");
+    return true;
+}

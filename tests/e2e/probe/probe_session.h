@@ -1,0 +1,28 @@
+#pragma once
+// What the probe knows about the program under test between commands: its windows,
+// found again whenever they may have changed, and its process.
+
+#include <windows.h>
+
+#include "target_process.h"
+#include "target_windows.h"
+
+class ProbeSession {
+public:
+    explicit ProbeSession(const wchar_t* className);
+
+    // Finds the program's windows (again); false when its main window does not exist.
+    bool refresh();
+    // Polls for at most timeoutMs until the main window is shown with both panels.
+    bool waitForWindows(DWORD timeoutMs);
+
+    const TargetWindows& windows() const { return windows_; }
+    TargetProcess& process() { return process_; }
+    // A control of the control panel, or nullptr.
+    HWND control(int id) const;
+
+private:
+    wchar_t className_[256];
+    TargetWindows windows_;
+    TargetProcess process_;
+};
