@@ -1,0 +1,26 @@
+import time
+import unittest
+
+from waiting import WaitTimeout, wait_until
+
+
+class WaitUntil(unittest.TestCase):
+    def test_returns_the_first_true_value_and_stops_asking(self):
+        answers = iter([0, "", None, [1, 2], "never asked"])
+        self.assertEqual(wait_until(lambda: next(answers), interval=0), [1, 2])
+        self.assertEqual(next(answers), "never asked")
+
+    def test_fails_after_the_timeout_naming_what_it_waited_for(self):
+        started = time.monotonic()
+        with self.assertRaises(WaitTimeout) as caught:
+            wait_until(lambda: 0, timeout=0.2, interval=0.01, what="the green square")
+        self.assertGreaterEqual(time.monotonic() - started, 0.2)
+        self.assertIn("the green square", str(caught.exception))
+        self.assertIn("last: 0", str(caught.exception))
+
+    def test_a_timeout_is_a_test_failure(self):
+        self.assertTrue(issubclass(WaitTimeout, AssertionError))
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,83 @@
+"""Wine prefixes of the bench: a template made once per test run, and a fresh copy of it
+for every scenario, each with its own wineserver."""
+
+import os
+import shutil
+import subprocess
+
+# Wine's own settings for every process the bench starts: quiet, and no Mono or Gecko
+# installer dialogs while a prefix is made.
+BASE_ENVIRONMENT = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+
+# The DLL folders are most of a prefix's size and nothing writes them once the prefix is
+# made, so a copy links them instead of copying; everything else is copied.
+LINKED_FOLDERS = ("drive_c/windows/system32", "drive_c/windows/syswow64")
+
+
+def wine_environment(prefix, display=None):
+    env = dict(os.environ)
+    env.update(BASE_ENVIRONMENT)
+    env["WINEPREFIX"] = prefix
+    if display is not None:
+        env["DISPLAY"] = display
+    else:
+        env.pop("DISPLAY", None)
+    return env
+
+
+def run_wine_tool(argv, env, timeout=300):
+    return subprocess.run(argv, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          timeout=timeout)
+
+
+def make_template(path):
+    """Creates a prefix at `path` (replacing an old one) and waits until Wine has saved it."""
+    path = os.path.abspath(path)
+    building = path + ".building"
+    shutil.rmtree(building, ignore_errors=True)
+    env = wine_environment(building)
+    steps = [
+        ["wineboot", "-i"],
+        # A crash must end the process, not open a debugger dialog nobody will close.
+        ["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
+         "/t", "REG_DWORD", "/d", "0", "/f"],
+        ["wineserver", "-w"],
+    ]
+    for argv in steps:
+        result = run_wine_tool(argv, env)
+        if result.returncode != 0:
+            raise RuntimeError(f"{' '.join(argv)} failed: {result.stdout.decode(errors='replace')}")
+    shutil.rmtree(path, ignore_errors=True)
+    os.rename(building, path)
+
+
+def copy_prefix(template, destination):
+    """A fresh prefix for one scenario: hard links for the DLL folders, copies elsewhere."""
+    shutil.rmtree(destination, ignore_errors=True)
+    linked = [os.path.join(template, folder) for folder in LINKED_FOLDERS]
+
+    def ignore_linked(folder, names):
+        return [name for name in names if os.path.join(folder, name) in linked]
+
+    shutil.copytree(template, destination, symlinks=True, ignore=ignore_linked)
+    for folder in LINKED_FOLDERS:
+        source = os.path.join(template, folder)
+        if os.path.isdir(source):
+            subprocess.run(["cp", "-al", source, os.path.join(destination, folder)], check=True)
+
+
+def start_wineserver(env, log_path):
+    """A persistent wineserver, so that volatile registry keys (the serial device map)
+    live until the scenario ends, whatever processes come and go. What it prints (a dump
+    of its objects when it is killed) goes to the log, not into the test's output."""
+    with open(log_path, "ab") as log:
+        subprocess.run(["wineserver", "-p"], env=env, check=True, timeout=60, stdout=log,
+                       stderr=log, stdin=subprocess.DEVNULL)
+
+
+def stop_wineserver(env):
+    """Ends every Wine process of this prefix, then the server itself."""
+    subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60)
+    subprocess.run(["wineserver", "-w"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60)
