@@ -4,6 +4,7 @@
 
 #include "console_reader.h"
 #include "messaging.h"
+#include "thread_freeze.h"
 
 namespace {
 
@@ -62,7 +63,9 @@ void consoleCommand(ProbeSession& session, const CommandWords&, JsonWriter& json
         .field("line_count", std::int64_t{lines});
 }
 
-// console_lines [N]: the last N lines (all without N), each with its colour.
+// console_lines [N]: the last N lines (all without N), each with its colour. The program's
+// other threads are held meanwhile (see ThreadFreeze); a change that still comes from
+// the window's own thread, a timer for instance, makes the read start again.
 void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     std::int64_t maxLines = 0;
     if (*words.word(1) != 0 && !words.integer(1, 1, 1'000'000, &maxLines)) {
@@ -72,6 +75,8 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
     if (!needConsole(session, json)) {
         return;
     }
+    HWND console = session.windows().console;
+    const DWORD windowThread = GetWindowThreadProcessId(console, nullptr);
     ConsoleRead result = ConsoleRead::Changed;
     for (int attempt = 0; attempt < kReadAttempts && result == ConsoleRead::Changed; ++attempt) {
         json.reset();
@@ -79,8 +84,9 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
         json.beginArray("lines");
         JsonLines sink(json);
         int lineCount = 0;
-        result = readConsoleLines(session.windows().console, session.process().handle(),
-                                  static_cast<int>(maxLines), &lineCount, sink);
+        const ThreadFreeze freeze(session.windows().processId, windowThread);
+        result = readConsoleLines(console, session.process().handle(), static_cast<int>(maxLines),
+                                  &lineCount, sink);
         json.endArray().field("line_count", std::int64_t{lineCount});
     }
     if (result != ConsoleRead::Ok) {

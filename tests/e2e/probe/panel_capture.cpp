@@ -15,24 +15,57 @@ void PanelCapture::release() {
         bitmap_ = nullptr;
     }
     bits_ = nullptr;
-    width_ = height_ = 0;
+    left_ = top_ = width_ = height_ = 0;
 }
+
+namespace {
+
+// The part of the window's client area that can be seen: inside its parent's client area
+// (the program's graphics panel reaches below the main window) and inside the screen.
+bool visibleClientPart(HWND window, RECT* visible) {
+    RECT client{};
+    if (!GetClientRect(window, &client)) {
+        return false;
+    }
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT shown{};
+    if (!IntersectRect(&shown, &client, &screen)) {
+        return false;
+    }
+    HWND parent = GetAncestor(window, GA_PARENT);
+    RECT parentClient{};
+    if (parent != nullptr && parent != GetDesktopWindow() && GetClientRect(parent, &parentClient)) {
+        MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&parentClient), 2);
+        if (!IntersectRect(&shown, &shown, &parentClient)) {
+            return false;
+        }
+    }
+    *visible = shown;
+    return true;
+}
+
+}  // namespace
 
 // Under Wine a window's own device context cannot be read from another process (and
 // PrintWindow draws nothing there), so the panel is read from the screen at its place,
 // which is also exactly what the user sees.
 bool PanelCapture::capture(HWND window) {
     release();
-    RECT client{};
+    RECT shown{};
     POINT origin{0, 0};
-    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0 ||
-        !ClientToScreen(window, &origin)) {
+    if (!visibleClientPart(window, &shown) || !ClientToScreen(window, &origin)) {
         return false;
     }
+    // Pixels are addressed in client coordinates; the copy starts where the visible part does.
+    left_ = shown.left - origin.x;
+    top_ = shown.top - origin.y;
+    const int width = shown.right - shown.left;
+    const int height = shown.bottom - shown.top;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;  // top-down rows
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -45,8 +78,8 @@ bool PanelCapture::capture(HWND window) {
     }
     previous_ = SelectObject(memoryDc_, bitmap_);
     HDC screenDc = GetDC(nullptr);
-    const bool copied = screenDc != nullptr && BitBlt(memoryDc_, 0, 0, client.right, client.bottom,
-                                                      screenDc, origin.x, origin.y, SRCCOPY);
+    const bool copied = screenDc != nullptr && BitBlt(memoryDc_, 0, 0, width, height, screenDc,
+                                                      shown.left, shown.top, SRCCOPY);
     if (screenDc != nullptr) {
         ReleaseDC(nullptr, screenDc);
     }
@@ -56,14 +89,14 @@ bool PanelCapture::capture(HWND window) {
         return false;
     }
     bits_ = static_cast<const std::uint32_t*>(bits);
-    width_ = client.right;
-    height_ = client.bottom;
+    width_ = width;
+    height_ = height;
     return true;
 }
 
 // A 32-bit DIB pixel is B, G, R, unused in memory: 0x00RRGGBB as a little-endian word.
 std::uint32_t PanelCapture::rgb(int x, int y) const {
-    return bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                 static_cast<std::size_t>(x)] &
-           0x00FFFFFFu;
+    const auto row = static_cast<std::size_t>(y - top_);
+    const auto column = static_cast<std::size_t>(x - left_);
+    return bits_[row * static_cast<std::size_t>(width_) + column] & 0x00FFFFFFu;
 }

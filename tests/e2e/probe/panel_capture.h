@@ -13,12 +13,13 @@ public:
     PanelCapture(const PanelCapture&) = delete;
     PanelCapture& operator=(const PanelCapture&) = delete;
 
-    // Copies the window's client area from the screen.
+    // Copies the visible part of the window's client area from the screen.
     bool capture(HWND window);
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-    // 0x00RRGGBB of a pixel inside the capture.
+    // Whether the client pixel (x, y) was visible and so is in the copy.
+    bool contains(int x, int y) const {
+        return x >= left_ && y >= top_ && x < left_ + width_ && y < top_ + height_;
+    }
+    // 0x00RRGGBB of a client pixel inside the copy.
     std::uint32_t rgb(int x, int y) const;
 
 private:
@@ -28,6 +29,8 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
     const std::uint32_t* bits_ = nullptr;
+    int left_ = 0;
+    int top_ = 0;
     int width_ = 0;
     int height_ = 0;
 };

@@ -52,7 +52,7 @@ void pixelCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
         return;
     }
     if (!capture.contains(static_cast<int>(x), static_cast<int>(y))) {
-        answerError(json, "the pixel is outside the panel");
+        answerError(json, "the pixel is not a visible pixel of the panel");
         return;
     }
     char color[8];
@@ -79,7 +79,7 @@ void pixelsCommand(ProbeSession& session, const CommandWords& words, JsonWriter&
     }
     if (!capture.contains(static_cast<int>(x), static_cast<int>(y)) ||
         !capture.contains(static_cast<int>(x + width - 1), static_cast<int>(y + height - 1))) {
-        answerError(json, "the rectangle is not inside the panel");
+        answerError(json, "the rectangle is not all visible in the panel");
         return;
     }
     static char hex[kMaxRectanglePixels * 6 + 1];

@@ -4,6 +4,7 @@ window shows, and what it does reaches the window as a user's action would."""
 import os
 import unittest
 
+import bench_paths
 from stand_in_bench import (ABOUT_COMMAND, BACKGROUND, OPEN_FILE, PORT_LIST, QUIET, SEND_TEXT,
                             SQUARE_RECEIVING, SQUARE_WAITING, START, STATUS, TITLE,
                             lines_in_title, stand_in_bench)
@@ -77,7 +78,7 @@ class WindowAndControls(unittest.TestCase):
             self.assertEqual(probe.ask("text 4242")["error"], "no such control in the control panel")
             self.assertEqual(probe.ask("text")["error"], "a control id is needed")
             self.assertEqual(probe.ask("keys ctrl+")["error"], "unknown keys; e.g. ctrl+a, escape, alt+f4")
-            self.assertEqual(probe.ask("pixel 5000 5")["error"], "the pixel is outside the panel")
+            self.assertEqual(probe.ask("pixel 5000 5")["error"], "the pixel is not a visible pixel of the panel")
 
 
 class Console(unittest.TestCase):
@@ -111,6 +112,27 @@ class Console(unittest.TestCase):
             receiver.send("$GPVTG,C*00")  # appended where the stand-in's selection is
             wait_until(lambda: lines_in_title(probe) == 4, what="the fourth line")
             self.assertEqual(probe.console().splitlines()[-1], "$GPVTG,C*00")
+
+
+    def test_reading_the_colours_while_lines_arrive_leaves_the_console_intact(self):
+        recording = os.path.join(bench_paths.SAMPLES, "dualband-drive.nmea")
+        with open(recording, "rb") as source:
+            sentences = source.read().decode("ascii").splitlines()
+        with stand_in_bench(self) as bench:
+            receiver = bench.start_receiver(recording=recording, lines_per_second=60)
+            bench.start_program()
+            probe = bench.probe
+            probe.click(START)
+            wait_until(lambda: lines_in_title(probe) >= 20, what="twenty lines")
+            for _ in range(8):
+                probe.console_lines(40)
+            receiver.pause()
+            shown = [line for line in probe.console().splitlines()]
+            # Whatever the console holds must be a run of the recording, untouched: a
+            # line written at a selection the probe had moved would break the run.
+            self.assertGreater(len(shown), 10)
+            first = sentences.index(shown[0])
+            self.assertEqual(shown, sentences[first:first + len(shown)])
 
 
 class DialogsAndKeys(unittest.TestCase):

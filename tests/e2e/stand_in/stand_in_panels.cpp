@@ -16,7 +16,7 @@ namespace {
 constexpr COLORREF kBackground = RGB(0, 0, 96);
 constexpr COLORREF kWaiting = RGB(255, 0, 0);
 constexpr COLORREF kReceiving = RGB(0, 255, 0);
-constexpr LRESULT kMaxConsoleLines = 200;
+constexpr LRESULT kMaxConsoleLines = 2000;  // as the program keeps it
 
 void setConsoleColor(COLORREF color) {
     CHARFORMATW format{};
