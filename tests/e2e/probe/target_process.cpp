@@ -20,16 +20,6 @@ bool TargetProcess::open(DWORD processId) {
     return handle_ != nullptr;
 }
 
-WaitResult TargetProcess::waitIdle(DWORD timeoutMs) const {
-    if (handle_ == nullptr) {
-        return WaitResult::Failed;
-    }
-    const DWORD result = WaitForInputIdle(handle_, timeoutMs);
-    return result == 0              ? WaitResult::Done
-           : result == WAIT_TIMEOUT ? WaitResult::TimedOut
-                                    : WaitResult::Failed;
-}
-
 WaitResult TargetProcess::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
     if (handle_ == nullptr) {
         return WaitResult::Failed;

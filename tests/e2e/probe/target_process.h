@@ -1,6 +1,6 @@
 #pragma once
-// The program's process: to wait until it has handled what was posted to it, to wait for
-// its end and read its exit code, and to hold memory for rich-edit messages.
+// The program's process: to wait for its end and read its exit code, and to hold memory
+// for rich-edit messages.
 
 #include <windows.h>
 
@@ -17,8 +17,6 @@ public:
     bool open(DWORD processId);
     HANDLE handle() const { return handle_; }
 
-    // Until its user-interface thread waits for input with nothing left in its queue.
-    WaitResult waitIdle(DWORD timeoutMs) const;
     WaitResult waitExit(DWORD timeoutMs, DWORD* exitCode) const;
 
 private:

@@ -1,6 +1,7 @@
 #include "window_commands.h"
 
 #include "messaging.h"
+#include "posted_sync.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ void stateCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
 }
 
 // Posted, as a click is: the probe goes on while the program runs a long handler, and
-// "idle" tells when the program has dealt with it.
+// "idle" tells when the program has dealt with it and with what it posted in turn.
 void clickCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     HWND control = nullptr;
     if (!needControl(session, words, 1, json, &control)) {
@@ -113,13 +114,19 @@ void clickCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
     answerOk(json);
 }
 
+// idle [TIMEOUT_MS]: until the program has handled everything posted to it so far.
 void idleCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
     if (!timeoutArgument(words, 1, kDefaultWaitMs, json, &timeoutMs) ||
         !needWindows(session, json)) {
         return;
     }
-    const WaitResult result = session.process().waitIdle(timeoutMs);
+    HWND marker = findMarkerField(session.windows().controlPanel);
+    if (marker == nullptr) {
+        answerError(json, "the control panel has no edit field to carry the marker");
+        return;
+    }
+    const WaitResult result = waitUntilPostedHandled(marker, timeoutMs);
     if (result != WaitResult::Done) {
         answerError(json, result == WaitResult::TimedOut ? "the program stayed busy"
                                                          : "cannot watch the program");

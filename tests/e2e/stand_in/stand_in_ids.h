@@ -20,3 +20,6 @@
 // Messages from the reader thread to the window.
 #define WM_STAND_IN_LINE (WM_APP + 1)       // lParam: the NUL-terminated line, sent
 #define WM_STAND_IN_PORT_LOST (WM_APP + 2)  // wParam: the error code, posted
+// From the control panel: "Quiet" was ticked (wParam 1) or cleared (0), posted as the
+// program's check boxes post their commands.
+#define WM_STAND_IN_QUIET (WM_APP + 3)

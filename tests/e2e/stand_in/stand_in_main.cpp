@@ -83,6 +83,10 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_STAND_IN_PORT_LOST:
             onPortLost(static_cast<DWORD>(wParam));
             return 0;
+        case WM_STAND_IN_QUIET:
+            quiet = wParam != 0;
+            setStatus(quiet ? L"quiet" : L"showing");
+            return 0;
         case WM_DESTROY:
             KillTimer(window, IDT_STAND_IN_TITLE);
             closePort();

@@ -93,8 +93,8 @@ INT_PTR CALLBACK controlsProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
             onSend(panel);
             return TRUE;
         case IDC_QUIET:
-            quiet = IsDlgButtonChecked(panel, IDC_QUIET) == BST_CHECKED;
-            setStatus(quiet ? L"quiet" : L"showing");
+            PostMessageW(standIn.main, WM_STAND_IN_QUIET,
+                         IsDlgButtonChecked(panel, IDC_QUIET) == BST_CHECKED, 0);
             return TRUE;
         case IDC_OPEN_FILE:
             onOpenFile();
