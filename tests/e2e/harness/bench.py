@@ -141,8 +141,11 @@ class Bench:
         return "Z:" + os.path.abspath(path).replace("/", "\\")
 
     def start_receiver(self, **options):
-        """A simulated receiver on the bench's port; options as SimReceiver takes them."""
+        """A simulated receiver on the bench's port; options as SimReceiver takes them.
+        A second one (after the first has quit) gets files of its own."""
         link = os.path.join(self.prefix, "dosdevices", self.port_name.lower())
+        if self.receivers and "name" not in options:
+            options["name"] = f"receiver{len(self.receivers) + 1}"
         receiver = self._timed("receiver", lambda: SimReceiver(
             bench_paths.SIM_RECEIVER, link, self.folder, **options))
         self.receivers.append(receiver)

@@ -9,10 +9,11 @@ from json_lines import JsonLineProcess, ProtocolError
 class SimReceiver:
     def __init__(self, binary, link, folder, recording=None, scenario_seconds=None, seed=None,
                  fix_after=None, baud=None, lines_per_second=None, unpaced=False, loop=False,
-                 while_closed="hold", open_delay_ms=300):
+                 while_closed="hold", open_delay_ms=300, name="receiver"):
+        """name: the prefix of its files in the folder (<name>-got.jsonl, <name>-sent.bin)."""
         self.link = link
-        self.received_path = os.path.join(folder, "receiver-got.jsonl")
-        self.sent_path = os.path.join(folder, "receiver-sent.bin")
+        self.received_path = os.path.join(folder, f"{name}-got.jsonl")
+        self.sent_path = os.path.join(folder, f"{name}-sent.bin")
         argv = [binary, "--link", link, "--received", self.received_path, "--sent", self.sent_path,
                 "--while-closed", while_closed, "--open-delay-ms", str(open_delay_ms)]
         if recording is not None:
@@ -32,7 +33,7 @@ class SimReceiver:
         if loop:
             argv.append("--loop")
         self._child = JsonLineProcess(argv, "the simulated receiver",
-                                      stderr_path=os.path.join(folder, "receiver.stderr"))
+                                      stderr_path=os.path.join(folder, f"{name}.stderr"))
         ready = self._child.next_answer(timeout=10)
         if not ready.get("ok"):
             raise ProtocolError(f"the simulated receiver did not start: {ready.get('error')}")

@@ -31,9 +31,11 @@ def run_wine_tool(argv, env, timeout=300):
 
 
 def make_template(path):
-    """Creates a prefix at `path` (replacing an old one) and waits until Wine has saved it."""
+    """Creates a prefix at `path` (replacing an old one) and waits until Wine has saved it.
+    The new prefix is made beside the old one and swapped in at the end, so a scenario
+    copying the template meanwhile still finds a whole one."""
     path = os.path.abspath(path)
-    building = path + ".building"
+    building = f"{path}.building-{os.getpid()}"
     shutil.rmtree(building, ignore_errors=True)
     env = wine_environment(building)
     steps = [
@@ -47,8 +49,11 @@ def make_template(path):
         result = run_wine_tool(argv, env)
         if result.returncode != 0:
             raise RuntimeError(f"{' '.join(argv)} failed: {result.stdout.decode(errors='replace')}")
-    shutil.rmtree(path, ignore_errors=True)
+    old = f"{path}.old-{os.getpid()}"
+    if os.path.isdir(path):
+        os.rename(path, old)
     os.rename(building, path)
+    shutil.rmtree(old, ignore_errors=True)
 
 
 def copy_prefix(template, destination):
@@ -66,13 +71,18 @@ def copy_prefix(template, destination):
             subprocess.run(["cp", "-al", source, os.path.join(destination, folder)], check=True)
 
 
+# How long the wineserver outlives its last process. The probe runs for the whole
+# scenario, so this only bridges gaps, and a server left behind by a killed test ends.
+PERSIST_SECONDS = 30
+
+
 def start_wineserver(env, log_path):
     """A persistent wineserver, so that volatile registry keys (the serial device map)
     live until the scenario ends, whatever processes come and go. What it prints (a dump
     of its objects when it is killed) goes to the log, not into the test's output."""
     with open(log_path, "ab") as log:
-        subprocess.run(["wineserver", "-p"], env=env, check=True, timeout=60, stdout=log,
-                       stderr=log, stdin=subprocess.DEVNULL)
+        subprocess.run(["wineserver", f"-p{PERSIST_SECONDS}"], env=env, check=True, timeout=60,
+                       stdout=log, stderr=log, stdin=subprocess.DEVNULL)
 
 
 def stop_wineserver(env):
