@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "../common/command_words.h"
-#include "../common/json_writer.h"
+#include "command_words.h"
+#include "json_writer.h"
 
 namespace {
 
@@ -47,7 +47,9 @@ bool Simulator::openPort() {
         return false;
     }
     if (!link_.pointTo(terminal_.slavePath())) {
+        const int error = errno;
         terminal_.close();
+        errno = error;
         return false;
     }
     peerOpen_ = false;
