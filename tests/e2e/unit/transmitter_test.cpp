@@ -85,6 +85,22 @@ TEST(Transmitter, RepliesGoBetweenLinesNeverInsideOne) {
     EXPECT_EQ(transmitter.counters().lines, 2);
 }
 
+TEST(Transmitter, AReplyQueuedWhileALineWaitsForItsTurnGoesAfterThatLine) {
+    Transmitter transmitter(recording("$A\r\n$B\r\n$C\r\n"), makeLinePacer(1000), false, nullptr);
+    FakeOutput output;
+    transmitter.restart(0);
+    transmitter.pump(1000, &output);
+    transmitter.pump(1500, &output);  // $B is taken from the source and waits for credit
+    EXPECT_EQ(output.taken, "$A\r\n");
+    const std::string reply = "$R*00\r\n";
+    transmitter.replies().queueReply(reinterpret_cast<const std::uint8_t*>(reply.data()),
+                                     reply.size());
+    for (Micros now = 2000; now <= 5000; now += 1000) {
+        transmitter.pump(now, &output);
+    }
+    EXPECT_EQ(output.taken, "$A\r\n$B\r\n$R*00\r\n$C\r\n");
+}
+
 TEST(Transmitter, AReplyAfterTheEndIsStillSent) {
     Transmitter transmitter(recording("$A\r\n"), makeUnlimitedPacer(), false, nullptr);
     FakeOutput output;
