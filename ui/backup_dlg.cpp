@@ -47,13 +47,17 @@ LRESULT CBackupDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         }
         case WM_DESTROY:
             return 0;
+        case WM_TIMER:
+            if (wParam == ConsolePane::flushTimer) {
+                consolePane.flush();
+            }
+            return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
 LRESULT CBackupDlg::onInitDialog() {
-    console = nullptr;
     portCount = 0;
     placeAndFillLists();
     createConsole();
@@ -83,28 +87,16 @@ void CBackupDlg::placeAndFillLists() {
 // Without the rich-edit library there is no console; the rest of the panel works.
 void CBackupDlg::createConsole() {
     InitCommonControls();
-    LoadLibraryW(L"RICHED32.DLL");
-    const HINSTANCE instance =
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
-    console = CreateWindowExW(0, L"RICHEDIT", L"RichEdit",
-                              WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                  ES_AUTOHSCROLL | ES_READONLY,
-                              20, 150, 945, 200, hwnd, nullptr, instance, nullptr);
-    if (console == nullptr) {
+    if (!consolePane.create(hwnd, &consoleFormat)) {
         return;
     }
-    SetWindowTextW(console, L"");
-    SendMessageW(console, WM_SETFOCUS, 0, 0);
-    ShowWindow(console, SW_SHOW);
     ZeroMemory(&consoleFormat, sizeof consoleFormat);
     consoleFormat.cbSize = sizeof consoleFormat;
-    SendMessageW(console, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&consoleFormat));
+    SendMessageW(console(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&consoleFormat));
 }
 
+// The format is applied with the next run of text the console writer inserts.
 void CBackupDlg::setConsoleColor(COLORREF color) {
-    if (console == nullptr) {
-        return;
-    }
     consoleFormat.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_SIZE | CFM_COLOR | CFM_FACE;
     consoleFormat.dwEffects = 0;
     consoleFormat.yOffset = 0;
@@ -112,31 +104,17 @@ void CBackupDlg::setConsoleColor(COLORREF color) {
     consoleFormat.bCharSet = 0;
     consoleFormat.bPitchAndFamily = 0;
     lstrcpynW(consoleFormat.szFaceName, L"System", LF_FACESIZE);
-    SendMessageW(console, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&consoleFormat));
+    consolePane.setColor(color);
 }
 
-int CBackupDlg::consoleLineCount() const {
-    return console == nullptr ? 1 : static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
-}
+int CBackupDlg::consoleLineCount() const { return consolePane.lineCount(); }
 
-void CBackupDlg::emptyConsole() {
-    if (console != nullptr) {
-        SetWindowTextW(console, L"");
-    }
-}
+void CBackupDlg::emptyConsole() { consolePane.empty(); }
 
 // Inserted at the caret, so it takes the colour set last.
-void CBackupDlg::appendToConsole(const wchar_t* text) {
-    if (console != nullptr) {
-        SendMessageW(console, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
-    }
-}
+void CBackupDlg::appendToConsole(const wchar_t* text) { consolePane.append(text); }
 
-void CBackupDlg::showConsoleMessage(const wchar_t* text) {
-    if (console != nullptr) {
-        SetWindowTextW(console, text);
-    }
-}
+void CBackupDlg::showConsoleMessage(const wchar_t* text) { consolePane.replaceAll(text); }
 
 void CBackupDlg::setChecked(int id, bool checked) const {
     SendMessageW(control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -200,8 +178,8 @@ void CBackupDlg::switchControls() {
             setText(id, L"");
         }
         emptyConsole();
-        if (console != nullptr) {
-            SendMessageW(console, WM_SETFOCUS, 0, 0);
+        if (console() != nullptr) {
+            SendMessageW(console(), WM_SETFOCUS, 0, 0);
         }
     }
     enable(IDC_COLD_START, open);

@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include "app/cwnd.h"
+#include "ui/console_pane.h"
 
 class CBackupDlg : public CWnd {
 public:
@@ -30,8 +31,9 @@ public:
 
     void rescanPorts();
 
+    HWND console() const { return consolePane.window(); }
+
     CHARFORMATW consoleFormat;
-    HWND console = nullptr;
     HWND ownerWindow = nullptr;
     int connectionRunning = 0;
     int scanBusy = 0;
@@ -45,4 +47,6 @@ private:
     void sendReset(UINT message);
     void postCheckState(int id, UINT onMessage);
     void switchControls();
+
+    ConsolePane consolePane;
 };

@@ -7,10 +7,12 @@ ProbeSession::ProbeSession(const wchar_t* className) {
 }
 
 // The windows are looked up again until all of them were found: the main window exists
-// before its creation handler has made both panels and the console.
+// before its creation handler has made both panels and the console. The program
+// replaces its console when it empties it, so a console that is gone is looked up too.
 bool ProbeSession::refresh() {
     const bool complete = windows_.main != nullptr && IsWindow(windows_.main) &&
-                          windows_.graphicsPanel != nullptr && windows_.console != nullptr;
+                          windows_.graphicsPanel != nullptr && windows_.console != nullptr &&
+                          IsWindow(windows_.console);
     if (complete) {
         return true;
     }

@@ -1,0 +1,50 @@
+#pragma once
+// The rich-edit console of the control panel. Received lines are gathered and
+// inserted together, one run of one colour at a time, a few tens of
+// milliseconds after they arrived: each insertion into a rich edit costs
+// milliseconds (far more under Wine), one per line could not keep up with a
+// fast receiver. What the console shows, in which colour, and where the text
+// goes (at the caret) is the same as with one insertion per line.
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <cstddef>
+
+class ConsolePane {
+public:
+    static constexpr UINT_PTR flushTimer = 1;
+    static constexpr UINT flushDelayMs = 50;
+
+    // Creates the control; returns false when the rich-edit library is missing.
+    // `format` is the panel's character format, applied to each inserted run.
+    bool create(HWND panel, CHARFORMATW* format);
+    HWND window() const { return console; }
+
+    void setColor(COLORREF color) { nextColor = color; }
+    void append(const wchar_t* text);
+    // Lines in the control plus those still waiting, as the control counts them.
+    int lineCount() const;
+    void empty();
+    // Replaces everything, waiting lines included, with the text.
+    void replaceAll(const wchar_t* text);
+    // Inserts the waiting run now; the panel's timer calls it.
+    void flush();
+
+private:
+    static constexpr std::size_t capacity = 16384;
+
+    HWND createControl();
+    void insertRun();
+
+    HWND parent = nullptr;
+    HWND console = nullptr;
+    CHARFORMATW* charFormat = nullptr;
+    COLORREF nextColor = RGB(0, 0, 0);
+    COLORREF runColor = RGB(0, 0, 0);
+    wchar_t pending[capacity];
+    std::size_t pendingLength = 0;
+    int pendingLineFeeds = 0;
+    int controlLines = 1;
+    bool timerArmed = false;
+};
