@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both flavours, and starts skyvane.exe under Wine
+# with the simulated receiver streaming a generated dual-band drive. On a machine
+# without a display it runs on Xvfb until the first fix and saves a screenshot.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset native
+cmake --build --preset native
+cmake --preset windows
+cmake --build --preset windows
+exec python3 scripts/demo.py "$@"
