@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""How fast skyvane.exe takes in a receiver at 921,600 baud, and whether it loses a line.
+
+Runs the real program under Wine on the end-to-end bench: the simulated receiver streams a
+generated dual-band drive at the chosen baud rate while the program shows every line and
+logs it. At the end the lines the receiver sent are compared with the lines in the log,
+and the program's memory after the run is compared with its memory after the first
+10 seconds. Build both presets first (scripts/test.sh does).
+
+    bench/serial_throughput.py [--seconds 60] [--baud 921600]
+"""
+
+import argparse
+import os
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e", "harness"))
+
+from bench import Bench  # noqa: E402
+from log_file import read_log_lines  # noqa: E402
+from waiting import wait_until  # noqa: E402
+
+START_GPS = 1004
+LOG_FILE = 1012
+LOG_NAME = 1020
+
+
+def resident_kib(pid):
+    """The resident memory of a Linux process, in KiB (0 once it has gone)."""
+    try:
+        with open(f"/proc/{pid}/status", encoding="ascii") as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return 0
+
+
+def log_line_count(path):
+    try:
+        return len(read_log_lines(path))
+    except (OSError, AssertionError):
+        return 0
+
+
+def measure(options):
+    with Bench("serial_throughput") as bench:
+        receiver = bench.start_receiver(scenario_seconds=1_000_000, baud=options.baud)
+        program = bench.start_program()
+        probe = bench.probe
+        probe.set_text(LOG_NAME, "throughput")
+        probe.click(LOG_FILE)
+        log_path = os.path.join(bench.folder, "throughput_log.txt")
+        probe.click(START_GPS)
+        wait_until(lambda: receiver.stats()["lines"] > 0, timeout=30, what="the stream to start")
+        started = time.monotonic()
+        first = receiver.stats()
+        time.sleep(10)
+        memory_at_10s = resident_kib(program.pid)
+        time.sleep(max(options.seconds - 10, 0))
+        receiver.pause()
+        last = receiver.stats()
+        elapsed = time.monotonic() - started
+        memory_at_end = resident_kib(program.pid)
+        # Every line sent is in the pseudo-terminal or the program; let it drain.
+        settled = wait_until(lambda: log_line_count(log_path) >= last["lines"] or None,
+                             timeout=60, what="every sent line in the log")
+        logged = log_line_count(log_path)
+        probe.click(LOG_FILE)
+        sent_lines = bench_sent_lines(receiver)
+        screenshot = bench.screenshot("throughput")
+        return {
+            "baud": options.baud,
+            "seconds": round(elapsed, 1),
+            "lines_sent": last["lines"],
+            "lines_logged": logged,
+            "lines_lost": last["lines"] - logged,
+            "log_matches_sent": read_log_lines(log_path) == sent_lines,
+            "lines_per_second": round((last["lines"] - first["lines"]) / elapsed, 1),
+            "bytes_per_second": round((last["bytes"] - first["bytes"]) / elapsed),
+            "line_rate_of_link": round(options.baud / 10 / average_line_bytes(sent_lines), 1),
+            "memory_kib_after_10s": memory_at_10s,
+            "memory_kib_at_end": memory_at_end,
+            "drained": bool(settled),
+            "screenshot": screenshot,
+        }
+
+
+def bench_sent_lines(receiver):
+    """The complete lines sent; a pause may fall inside a line."""
+    lines = receiver.sent_bytes().decode("ascii").splitlines(keepends=True)
+    return [line for line in lines if line.endswith("\n")]
+
+
+def average_line_bytes(lines):
+    return sum(len(line) for line in lines) / max(len(lines), 1)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--seconds", type=int, default=60)
+    parser.add_argument("--baud", type=int, default=921600)
+    result = measure(parser.parse_args())
+    for key, value in result.items():
+        print(f"{key:>22}: {value}")
+    return 0 if result["lines_lost"] == 0 and result["log_matches_sent"] else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
