@@ -28,9 +28,7 @@ public:
     void assign(const char16_t* source) { copyText(units_, N, source); }
 
     // Copies up to min(count, N - 1) units; the copy also stops at a NUL.
-    void assign(const char16_t* source, std::size_t count) {
-        copyText(units_, N, source, count);
-    }
+    void assign(const char16_t* source, std::size_t count) { copyText(units_, N, source, count); }
 
     void assignAscii(const char* source) { widenText(units_, N, source); }
 
@@ -48,7 +46,9 @@ public:
         widenText(units_, N, narrow);
     }
 
-    bool equalsAscii(const char* ascii) const { return textEqualsAscii(units_, ascii); }
+    bool equalsAscii(const char* ascii) const {
+        return textEqualsAscii(units_, ascii);
+    }
 
 private:
     char16_t units_[N];

@@ -6,6 +6,12 @@
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide text is 16-bit");
 
-inline const wchar_t* asWide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-inline wchar_t* asWide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
-inline const char16_t* asText16(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
+inline const wchar_t* asWide(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+inline wchar_t* asWide(char16_t* text) {
+    return reinterpret_cast<wchar_t*>(text);
+}
+inline const char16_t* asText16(const wchar_t* text) {
+    return reinterpret_cast<const char16_t*>(text);
+}

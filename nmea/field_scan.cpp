@@ -6,7 +6,9 @@ static bool isBlank(char16_t unit) {
     return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
 }
 
-static bool isDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+static bool isDigit(char16_t unit) {
+    return unit >= u'0' && unit <= u'9';
+}
 
 static bool startsInside(const char16_t* field, int start) {
     if (start < 0) {
@@ -37,7 +39,8 @@ bool scanDecimal(const char16_t* field, int start, std::int32_t* value) {
         return false;
     }
     // One past the largest magnitude is enough to know the result saturates.
-    const std::int64_t cap = static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
+    const std::int64_t cap =
+        static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
     std::int64_t magnitude = 0;
     for (; isDigit(*at); ++at) {
         if (magnitude < cap) {

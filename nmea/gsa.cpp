@@ -7,12 +7,12 @@
 
 #include "gsa.h"
 
+#include "base/text16.h"
 #include "field_scan.h"
 #include "first_fix.h"
 #include "receiver_state.h"
 #include "satellite_number.h"
 #include "split_fields.h"
-#include "base/text16.h"
 
 namespace {
 

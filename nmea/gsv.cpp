@@ -13,12 +13,12 @@
 
 #include "gsv.h"
 
+#include "base/text16.h"
 #include "field_scan.h"
 #include "receiver_state.h"
 #include "satellite_number.h"
 #include "sky_plot.h"
 #include "split_fields.h"
-#include "base/text16.h"
 
 namespace {
 

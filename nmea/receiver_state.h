@@ -60,7 +60,7 @@ struct ReceiverState {
     SatTable tables[satTableCount];
     FixTexts fix;
 
-    CivilTime fixLocalTime;        // last converted fix time; never cleared
+    CivilTime fixLocalTime;           // last converted fix time; never cleared
     std::uint32_t ttffStartTick = 0;  // 0: the first-fix measurement has not started
     std::uint8_t ttffDone = 0;
     std::int32_t lineBusy = 0;

@@ -1,8 +1,8 @@
 #include "reply_recogniser.h"
 
+#include "base/text16.h"
 #include "intake_host.h"
 #include "split_fields.h"
-#include "base/text16.h"
 
 namespace {
 

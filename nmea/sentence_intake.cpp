@@ -1,13 +1,13 @@
 #include "sentence_intake.h"
 
-#include "serial/byte_ring.h"
+#include "base/text16.h"
 #include "checksum.h"
 #include "gsa.h"
 #include "gsv.h"
 #include "intake_host.h"
 #include "receiver_state.h"
 #include "rmc.h"
-#include "base/text16.h"
+#include "serial/byte_ring.h"
 
 namespace {
 constexpr int consoleLineLimit = 2000;
@@ -40,7 +40,8 @@ int SentenceIntake::onLineReady(ByteRing& ring) {
 void SentenceIntake::takeLine(ByteRing& ring) {
     std::uint8_t bytes[maxLineUnits + 1];
     const std::uint32_t held = ring.count();
-    const std::uint32_t count = held < sizeof bytes ? held : static_cast<std::uint32_t>(sizeof bytes);
+    const std::uint32_t count =
+        held < sizeof bytes ? held : static_cast<std::uint32_t>(sizeof bytes);
     ring.pop(bytes, count);
     ring.skip(held - count);  // only a ring larger than a line can hold more
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -1,8 +1,12 @@
 #include "split_fields.h"
 
-static bool endsLine(char16_t unit) { return unit == u'\r' || unit == 0; }
+static bool endsLine(char16_t unit) {
+    return unit == u'\r' || unit == 0;
+}
 
-static bool isDelimiter(char16_t unit) { return unit == u',' || unit == u'*' || endsLine(unit); }
+static bool isDelimiter(char16_t unit) {
+    return unit == u',' || unit == u'*' || endsLine(unit);
+}
 
 // Copies one field and returns its delimiter's position. A field longer than
 // the slot keeps its first width - 1 units; the rest is skipped, so the fields

@@ -11,7 +11,9 @@ void cutAtFirstColon(char16_t* label) {
     }
 }
 
-bool isReplayLabel(const char16_t* label) { return textEqualsAscii(label, "Log File"); }
+bool isReplayLabel(const char16_t* label) {
+    return textEqualsAscii(label, "Log File");
+}
 
 static int formatDevicePath(const char16_t* name, std::size_t length, PortPath* path) {
     constexpr std::size_t prefixLength = 4;  // the \\.\ in front of the name

@@ -3,7 +3,9 @@
 #include "base/machine_local_time.h"
 #include "serial/log_format.h"
 
-HeadlessHost::HeadlessHost() { title.assignAscii("Skyvane"); }
+HeadlessHost::HeadlessHost() {
+    title.assignAscii("Skyvane");
+}
 
 HeadlessHost::~HeadlessHost() {
     if (log != nullptr) {

@@ -61,11 +61,14 @@ void printReplaySummary(std::FILE* out, const char* source, const ReplayCounts& 
                         const ReplaySession& session) {
     const auto n = [](std::uint64_t v) { return static_cast<unsigned long long>(v); };
     std::fprintf(out, "Replay of %s\n", source);
-    std::fprintf(out, "Lines: %llu (%llu with a correct checksum, shown black and logged; %llu red)\n",
+    std::fprintf(out,
+                 "Lines: %llu (%llu with a correct checksum, shown black and logged; %llu red)\n",
                  n(counts.lines), n(counts.checksumOk), n(counts.lines - counts.checksumOk));
-    std::fprintf(out, "Parsed: %llu RMC, %llu GSA, %llu GSV; speed alerts: %llu; console emptied %llu times\n",
-                 n(counts.rmc), n(counts.gsa), n(counts.gsv), n(counts.speedAlerts),
-                 n(counts.consoleClears));
+    std::fprintf(
+        out,
+        "Parsed: %llu RMC, %llu GSA, %llu GSV; speed alerts: %llu; console emptied %llu times\n",
+        n(counts.rmc), n(counts.gsa), n(counts.gsv), n(counts.speedAlerts),
+        n(counts.consoleClears));
     std::fprintf(out, "Window title: ");
     printText(out, session.host.title.c_str());
     std::fprintf(out, "\nReceiver versions:\n");

@@ -13,12 +13,23 @@ const char* const tableNames[satTableCount] = {"gpsL1", "glsL1", "gasL1", "gnsL1
 
 void appendEscapedUnit(std::string& out, char16_t unit) {
     switch (unit) {
-        case u'"': out += "\\\""; return;
-        case u'\\': out += "\\\\"; return;
-        case u'\r': out += "\\r"; return;
-        case u'\n': out += "\\n"; return;
-        case u'\t': out += "\\t"; return;
-        default: break;
+        case u'"':
+            out += "\\\"";
+            return;
+        case u'\\':
+            out += "\\\\";
+            return;
+        case u'\r':
+            out += "\\r";
+            return;
+        case u'\n':
+            out += "\\n";
+            return;
+        case u'\t':
+            out += "\\t";
+            return;
+        default:
+            break;
     }
     if (unit < 0x20 || unit > 0x7E) {
         char escaped[8];
@@ -51,18 +62,25 @@ void appendNumber(std::string& out, long long value) {
 
 const char* colorName(ConsoleColor color) {
     switch (color) {
-        case ConsoleColor::red: return "\"red\"";
-        case ConsoleColor::green: return "\"green\"";
-        default: return "\"black\"";
+        case ConsoleColor::red:
+            return "\"red\"";
+        case ConsoleColor::green:
+            return "\"green\"";
+        default:
+            return "\"black\"";
     }
 }
 
 const char* parsedName(ParsedSentence parsed) {
     switch (parsed) {
-        case ParsedSentence::rmc: return "\"RMC\"";
-        case ParsedSentence::gsa: return "\"GSA\"";
-        case ParsedSentence::gsv: return "\"GSV\"";
-        default: return "null";
+        case ParsedSentence::rmc:
+            return "\"RMC\"";
+        case ParsedSentence::gsa:
+            return "\"GSA\"";
+        case ParsedSentence::gsv:
+            return "\"GSV\"";
+        default:
+            return "null";
     }
 }
 
@@ -81,11 +99,16 @@ void appendFix(std::string& out, const FixTexts& fix) {
     const struct {
         const char* name;
         const FixText& text;
-    } fields[] = {{"dateText", fix.dateText},           {"timeText", fix.timeText},
-                  {"directionText", fix.directionText}, {"speedText", fix.speedText},
-                  {"statusText", fix.statusText},       {"hdopText", fix.hdopText},
-                  {"pdopText", fix.pdopText},           {"latHemisphere", fix.latHemisphere},
-                  {"latText", fix.latText},             {"lonHemisphere", fix.lonHemisphere},
+    } fields[] = {{"dateText", fix.dateText},
+                  {"timeText", fix.timeText},
+                  {"directionText", fix.directionText},
+                  {"speedText", fix.speedText},
+                  {"statusText", fix.statusText},
+                  {"hdopText", fix.hdopText},
+                  {"pdopText", fix.pdopText},
+                  {"latHemisphere", fix.latHemisphere},
+                  {"latText", fix.latText},
+                  {"lonHemisphere", fix.lonHemisphere},
                   {"lonText", fix.lonText}};
     out += '{';
     bool first = true;
@@ -98,7 +121,9 @@ void appendFix(std::string& out, const FixTexts& fix) {
     out += '}';
 }
 
-bool isListed(const SatRecord& record) { return record.inView != 0 || record.usedInFix != 0; }
+bool isListed(const SatRecord& record) {
+    return record.inView != 0 || record.usedInFix != 0;
+}
 
 void appendRecord(std::string& out, int index, const SatRecord& r) {
     char text[96];
