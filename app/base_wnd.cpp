@@ -173,8 +173,11 @@ void CBaseWnd::readSettings() {
     const Settings settings = readSettingsFile();
     viewFlags = settings.views;
     if (settings.defaultBaudRate != 0) {
-        // A rate above 8 selects nothing; a start then fails cleanly.
-        SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_SETCURSEL,
-                     static_cast<WPARAM>(settings.defaultBaudRate - 1), 0);
+        // A rate outside the list selects nothing, and a start then fails cleanly.
+        // The list would keep its old selection for an index it does not hold, so
+        // no selection is asked for explicitly.
+        const int rate = settings.defaultBaudRate;
+        const int item = rate >= 1 && rate <= baudRateCount ? rate - 1 : -1;
+        SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
     }
 }
