@@ -41,9 +41,9 @@ int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
     windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass);
 
-    const HWND window = CreateWindowExW(0, className, windowTitle, WS_CAPTION | WS_SYSMENU,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, 1000, 800, nullptr, nullptr,
-                                        instance, this);
+    const HWND window =
+        CreateWindowExW(0, className, windowTitle, WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 1000, 800, nullptr, nullptr, instance, this);
     if (window == nullptr) {
         return 0;
     }
@@ -56,9 +56,14 @@ int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
 
 LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: return onCreate(window);
-        case WM_DESTROY: onDestroy(); return 0;
-        case WM_ACTIVATE: onActivate(wParam); return 0;
+        case WM_CREATE:
+            return onCreate(window);
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        case WM_ACTIVATE:
+            onActivate(wParam);
+            return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             BeginPaint(window, &paint);
@@ -67,15 +72,26 @@ LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_SETTINGCHANGE:
         case WM_NOTIFY:
-        case WM_HELP: return 0;
-        case WM_COMMAND: onCommand(LOWORD(wParam)); return 0;
-        case WM_TIMER: onTimer(wParam); return 0;
-        case WM_DEVICECHANGE: return onDeviceChange(wParam);
-        case MSG_CONNECTION_TOGGLE: return onConnectionToggle();
-        case MSG_LINE_READY: return onLineReady();
-        case MSG_LOG_START: return onLogStart();
-        case MSG_LOG_STOP: return onLogStop();
-        default: return DefWindowProcW(window, message, wParam, lParam);
+        case WM_HELP:
+            return 0;
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam));
+            return 0;
+        case WM_TIMER:
+            onTimer(wParam);
+            return 0;
+        case WM_DEVICECHANGE:
+            return onDeviceChange(wParam);
+        case MSG_CONNECTION_TOGGLE:
+            return onConnectionToggle();
+        case MSG_LINE_READY:
+            return onLineReady();
+        case MSG_LOG_START:
+            return onLogStart();
+        case MSG_LOG_STOP:
+            return onLogStop();
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -139,12 +155,13 @@ void CBaseWnd::onCommand(int command) {
             break;
         case IDM_SET_TIME: {
             const CivilTime& t = state.fixLocalTime;
-            SYSTEMTIME local = {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second,
-                                t.milliseconds};
+            SYSTEMTIME local = {t.year, t.month,  t.dayOfWeek, t.day,
+                                t.hour, t.minute, t.second,    t.milliseconds};
             SetLocalTime(&local);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -167,7 +184,9 @@ LRESULT CBaseWnd::onDeviceChange(WPARAM event) {
     return 1;
 }
 
-int CBaseWnd::onLineReady() { return intake.onLineReady(rxRing); }
+int CBaseWnd::onLineReady() {
+    return intake.onLineReady(rxRing);
+}
 
 void CBaseWnd::readSettings() {
     const Settings settings = readSettingsFile();

@@ -29,16 +29,14 @@ int CBaseWnd::startConnection() {
     const LRESULT source = SendMessageW(sources, CB_GETCURSEL, 0, 0);
     const LRESULT rate = SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
     wchar_t label[1024] = L"";
-    const bool haveSource = source != CB_ERR &&
-                            SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) < 1024 &&
-                            SendMessageW(sources, CB_GETLBTEXT, source,
-                                         reinterpret_cast<LPARAM>(label)) != CB_ERR;
+    const bool haveSource =
+        source != CB_ERR && SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) < 1024 &&
+        SendMessageW(sources, CB_GETLBTEXT, source, reinterpret_cast<LPARAM>(label)) != CB_ERR;
     cutAtFirstColon(reinterpret_cast<char16_t*>(label));
     state.clearAll();
     const bool haveRate = rate != CB_ERR && rate >= 0 && rate < baudRateCount;
-    const int opened = haveSource && haveRate
-                           ? openConnection(hwnd, label, static_cast<int>(rate))
-                           : 0;
+    const int opened =
+        haveSource && haveRate ? openConnection(hwnd, label, static_cast<int>(rate)) : 0;
     state.resetFirstFix();
     SetWindowTextW(hwnd, L"Skyvane");
     return opened;

@@ -9,23 +9,37 @@
 
 void WindowIntakeHost::setConsoleColor(ConsoleColor color) {
     switch (color) {
-        case ConsoleColor::red: panel.setConsoleColor(RGB(255, 0, 0)); break;
-        case ConsoleColor::green: panel.setConsoleColor(RGB(0, 255, 0)); break;
-        default: panel.setConsoleColor(RGB(0, 0, 0)); break;
+        case ConsoleColor::red:
+            panel.setConsoleColor(RGB(255, 0, 0));
+            break;
+        case ConsoleColor::green:
+            panel.setConsoleColor(RGB(0, 255, 0));
+            break;
+        default:
+            panel.setConsoleColor(RGB(0, 0, 0));
+            break;
     }
 }
 
-int WindowIntakeHost::consoleLineCount() { return panel.consoleLineCount(); }
+int WindowIntakeHost::consoleLineCount() {
+    return panel.consoleLineCount();
+}
 
-void WindowIntakeHost::emptyConsole() { panel.emptyConsole(); }
+void WindowIntakeHost::emptyConsole() {
+    panel.emptyConsole();
+}
 
-void WindowIntakeHost::appendToConsole(const char16_t* text) { panel.appendToConsole(asWide(text)); }
+void WindowIntakeHost::appendToConsole(const char16_t* text) {
+    panel.appendToConsole(asWide(text));
+}
 
 void WindowIntakeHost::setWindowTitle(const char16_t* title) {
     SetWindowTextW(mainWindow, asWide(title));
 }
 
-void WindowIntakeHost::requestRepaint() { graphics.requestRepaint(); }
+void WindowIntakeHost::requestRepaint() {
+    graphics.requestRepaint();
+}
 
 void WindowIntakeHost::setCoreVersion(const char16_t* text) {
     panel.setText(IDC_CORE_VER, asWide(text));
@@ -36,7 +50,9 @@ void WindowIntakeHost::setFirmwareVersion(const char16_t* text) {
 }
 
 // BM_SETCHECK changes the box without the click notification: no command follows.
-void WindowIntakeHost::setGsvGsaChecked(bool checked) { panel.setChecked(IDC_GSV_GSA, checked); }
+void WindowIntakeHost::setGsvGsaChecked(bool checked) {
+    panel.setChecked(IDC_GSV_GSA, checked);
+}
 
 void WindowIntakeHost::enableResetButtons() {
     panel.enable(IDC_COLD_START, true);
@@ -47,7 +63,9 @@ void WindowIntakeHost::logSentence(const char16_t* line, std::size_t units) {
     writeLogLine(line, units);
 }
 
-std::uint32_t WindowIntakeHost::tickCount() { return GetTickCount(); }
+std::uint32_t WindowIntakeHost::tickCount() {
+    return GetTickCount();
+}
 
 int WindowIntakeHost::utcToLocal(const CivilTime& utc, CivilTime* local) {
     return machineUtcToLocal(utc, local);

@@ -44,7 +44,8 @@ void pipelineThroughput(benchmark::State& run) {
     run.SetBytesProcessed(static_cast<std::int64_t>(stream.size()) * run.iterations());
     run.counters["lines_per_second"] =
         benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kIsRate);
-    run.counters["lines_per_pass"] = static_cast<double>(lines) / static_cast<double>(run.iterations());
+    run.counters["lines_per_pass"] =
+        static_cast<double>(lines) / static_cast<double>(run.iterations());
 }
 
 BENCHMARK(pipelineThroughput)->Unit(benchmark::kMillisecond)->MinTime(3.0);

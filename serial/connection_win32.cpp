@@ -91,8 +91,8 @@ int chooseReplayFile(HWND owner) {
     dialog.lpstrFile = file;
     dialog.nMaxFile = 260;
     dialog.lpstrTitle = L"WAVE Files";
-    dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
-                   OFN_HIDEREADONLY;
+    dialog.Flags =
+        OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameW(&dialog)) {
         return 0;
     }
@@ -173,7 +173,9 @@ int startReader(HWND owner) {
 
 }  // namespace
 
-bool replayConnection() { return replaying && connectionOpen(); }
+bool replayConnection() {
+    return replaying && connectionOpen();
+}
 
 void stopReader(DWORD timeoutMs) {
     if (readerThreadHandle == nullptr) {

@@ -19,7 +19,9 @@ extern FixedText<128> portPath;
 // The only channel from the reader to the intake; see the line-ready hand-off.
 extern ByteRing rxRing;
 
-inline bool connectionOpen() { return portHandle.load() != INVALID_HANDLE_VALUE; }
+inline bool connectionOpen() {
+    return portHandle.load() != INVALID_HANDLE_VALUE;
+}
 
 // True while the connection is a replayed log, which commands must leave alone.
 bool replayConnection();

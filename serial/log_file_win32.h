@@ -12,7 +12,9 @@ extern LONG logEnabled;
 // Added to the drawn signal levels while a log is recorded.
 extern std::int32_t signalOffset;
 
-inline bool logOpen() { return logHandle != INVALID_HANDLE_VALUE; }
+inline bool logOpen() {
+    return logHandle != INVALID_HANDLE_VALUE;
+}
 
 // Creates (or replaces) the file and writes its mark. Returns 1, or 0 with
 // nothing changed when the file cannot be created.

@@ -12,7 +12,8 @@ int portListPosition[portTableSize];
 namespace {
 
 void addPort(HWND portList, const wchar_t* name, const wchar_t* description) {
-    const LRESULT position = SendMessageW(portList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    const LRESULT position =
+        SendMessageW(portList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     if (portCount < portTableSize) {
         PortEntry& entry = portTable[portCount];
         entry.name.assign(asText16(name));

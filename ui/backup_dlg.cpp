@@ -92,7 +92,8 @@ void CBackupDlg::createConsole() {
     }
     ZeroMemory(&consoleFormat, sizeof consoleFormat);
     consoleFormat.cbSize = sizeof consoleFormat;
-    SendMessageW(console(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&consoleFormat));
+    SendMessageW(console(), EM_GETCHARFORMAT, SCF_SELECTION,
+                 reinterpret_cast<LPARAM>(&consoleFormat));
 }
 
 // The format is applied with the next run of text the console writer inserts.
@@ -107,14 +108,22 @@ void CBackupDlg::setConsoleColor(COLORREF color) {
     consolePane.setColor(color);
 }
 
-int CBackupDlg::consoleLineCount() const { return consolePane.lineCount(); }
+int CBackupDlg::consoleLineCount() const {
+    return consolePane.lineCount();
+}
 
-void CBackupDlg::emptyConsole() { consolePane.empty(); }
+void CBackupDlg::emptyConsole() {
+    consolePane.empty();
+}
 
 // Inserted at the caret, so it takes the colour set last.
-void CBackupDlg::appendToConsole(const wchar_t* text) { consolePane.append(text); }
+void CBackupDlg::appendToConsole(const wchar_t* text) {
+    consolePane.append(text);
+}
 
-void CBackupDlg::showConsoleMessage(const wchar_t* text) { consolePane.replaceAll(text); }
+void CBackupDlg::showConsoleMessage(const wchar_t* text) {
+    consolePane.replaceAll(text);
+}
 
 void CBackupDlg::setChecked(int id, bool checked) const {
     SendMessageW(control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -129,23 +138,46 @@ void CBackupDlg::onCommand(int id) {
             enable(IDC_SCAN_PORTS, true);
             enable(IDC_START_GPS, true);
             break;
-        case IDC_COLD_START: sendReset(MSG_COLD_START); break;
-        case IDC_FACTORY_RESET: sendReset(MSG_FACTORY_RESET); break;
-        case IDC_START_GPS: sendToggle(); break;
+        case IDC_COLD_START:
+            sendReset(MSG_COLD_START);
+            break;
+        case IDC_FACTORY_RESET:
+            sendReset(MSG_FACTORY_RESET);
+            break;
+        case IDC_START_GPS:
+            sendToggle();
+            break;
         case IDC_SEND:
             if (SendMessageW(ownerWindow, MSG_SEND_TEXT, 0, 0) == 0) {
                 showConsoleMessage(L"Send ERROR!!");
             }
             break;
-        case IDC_VTG: postCheckState(id, MSG_VTG_ON); break;
-        case IDC_POWER_SAVE: postCheckState(id, MSG_POWER_SAVE_ON); break;
-        case IDC_GSV_GSA: postCheckState(id, MSG_GSV_GSA_ON); break;
-        case IDC_LOG_FILE: postCheckState(id, MSG_LOG_START); break;
-        case IDC_AUTO: postCheckState(id, MSG_AUTO_START); break;
-        case IDC_GET_VERSION: SendMessageW(ownerWindow, MSG_GET_VERSION, 0, 0); break;
-        case IDC_CHANGE_BAUD: PostMessageW(ownerWindow, MSG_CHANGE_BAUD, 0, 0); break;
-        case IDC_DEFAULT_MODE: SendMessageW(ownerWindow, MSG_DEFAULT_MODE, 0, 0); break;
-        default: break;
+        case IDC_VTG:
+            postCheckState(id, MSG_VTG_ON);
+            break;
+        case IDC_POWER_SAVE:
+            postCheckState(id, MSG_POWER_SAVE_ON);
+            break;
+        case IDC_GSV_GSA:
+            postCheckState(id, MSG_GSV_GSA_ON);
+            break;
+        case IDC_LOG_FILE:
+            postCheckState(id, MSG_LOG_START);
+            break;
+        case IDC_AUTO:
+            postCheckState(id, MSG_AUTO_START);
+            break;
+        case IDC_GET_VERSION:
+            SendMessageW(ownerWindow, MSG_GET_VERSION, 0, 0);
+            break;
+        case IDC_CHANGE_BAUD:
+            PostMessageW(ownerWindow, MSG_CHANGE_BAUD, 0, 0);
+            break;
+        case IDC_DEFAULT_MODE:
+            SendMessageW(ownerWindow, MSG_DEFAULT_MODE, 0, 0);
+            break;
+        default:
+            break;
     }
 }
 

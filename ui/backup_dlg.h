@@ -3,8 +3,8 @@
 // fields, log name and the console. Every button and check box becomes one
 // private message to the main window.
 
-#include <windows.h>
 #include <richedit.h>
+#include <windows.h>
 
 #include "app/cwnd.h"
 #include "ui/console_pane.h"

@@ -3,10 +3,10 @@
 HWND ConsolePane::createControl() {
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    return CreateWindowExW(0, L"RICHEDIT", L"RichEdit",
-                           WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                               ES_READONLY,
-                           20, 150, 945, 200, parent, nullptr, instance, nullptr);
+    return CreateWindowExW(
+        0, L"RICHEDIT", L"RichEdit",
+        WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_READONLY, 20,
+        150, 945, 200, parent, nullptr, instance, nullptr);
 }
 
 bool ConsolePane::create(HWND panel, CHARFORMATW* format) {
@@ -50,9 +50,13 @@ void ConsolePane::append(const wchar_t* text) {
     }
 }
 
-int ConsolePane::lineCount() const { return controlLines + pendingLineFeeds; }
+int ConsolePane::lineCount() const {
+    return controlLines + pendingLineFeeds;
+}
 
-void ConsolePane::empty() { replaceAll(L""); }
+void ConsolePane::empty() {
+    replaceAll(L"");
+}
 
 // A rich edit deletes a long text far more slowly than it is destroyed, so
 // the control is replaced by a new one holding only the text.

@@ -6,8 +6,8 @@
 // fast receiver. What the console shows, in which colour, and where the text
 // goes (at the caret) is the same as with one insertion per line.
 
-#include <windows.h>
 #include <richedit.h>
+#include <windows.h>
 
 #include <cstddef>
 

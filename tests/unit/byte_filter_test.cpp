@@ -27,22 +27,15 @@ TEST(ByteFilter, KeepsCrAndPrintableAsciiOnly) {
         std::vector<std::uint8_t> ring;
     };
     const Case cases[] = {
-        {0x0D, ReceivedByte::kept, {0x0D}},
-        {0x20, ReceivedByte::kept, {0x20}},
-        {0x24, ReceivedByte::kept, {0x24}},
-        {0x7E, ReceivedByte::kept, {0x7E}},
-        {0x0A, ReceivedByte::lineEnd, {0x0A, 0x00}},
-        {0x00, ReceivedByte::dropped, {}},
+        {0x0D, ReceivedByte::kept, {0x0D}},          {0x20, ReceivedByte::kept, {0x20}},
+        {0x24, ReceivedByte::kept, {0x24}},          {0x7E, ReceivedByte::kept, {0x7E}},
+        {0x0A, ReceivedByte::lineEnd, {0x0A, 0x00}}, {0x00, ReceivedByte::dropped, {}},
         {0x09, ReceivedByte::dropped, {}},  // tab
-        {0x0B, ReceivedByte::dropped, {}},
-        {0x0C, ReceivedByte::dropped, {}},
-        {0x0E, ReceivedByte::dropped, {}},
-        {0x1F, ReceivedByte::dropped, {}},
-        {0x7F, ReceivedByte::dropped, {}},
-        {0x80, ReceivedByte::dropped, {}},
+        {0x0B, ReceivedByte::dropped, {}},           {0x0C, ReceivedByte::dropped, {}},
+        {0x0E, ReceivedByte::dropped, {}},           {0x1F, ReceivedByte::dropped, {}},
+        {0x7F, ReceivedByte::dropped, {}},           {0x80, ReceivedByte::dropped, {}},
         {0xB5, ReceivedByte::dropped, {}},  // UBX sync
-        {0xFE, ReceivedByte::dropped, {}},
-        {0xFF, ReceivedByte::dropped, {}},
+        {0xFE, ReceivedByte::dropped, {}},           {0xFF, ReceivedByte::dropped, {}},
     };
     for (const Case& c : cases) {
         ByteRing ring;
@@ -58,8 +51,12 @@ TEST(ByteFilter, AllByteValuesSplitIntoNinetySixKeptOneLineEndAndTheRestDropped)
         ByteRing ring;
         ring.init(4);
         switch (filterReceivedByte(ring, static_cast<std::uint8_t>(value))) {
-            case ReceivedByte::kept: ++kept; break;
-            case ReceivedByte::lineEnd: ++lineEnds; break;
+            case ReceivedByte::kept:
+                ++kept;
+                break;
+            case ReceivedByte::lineEnd:
+                ++lineEnds;
+                break;
             case ReceivedByte::dropped:
                 ++dropped;
                 EXPECT_EQ(ring.count(), 0u) << value;
@@ -96,9 +93,9 @@ std::vector<std::string> replayLines(const std::string& bytes) {
 // The log file is UTF-16LE with a byte-order mark; replaying it must give the
 // lines the receiver sent.
 TEST(ByteFilter, Utf16LogReplaysToTheSameLinesAsItsAsciiText) {
-    const std::string ascii = checked("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1") +
-                              "no checksum here\r\n" +
-                              checked("$GPRMC,083015.00,A,2502.3456,N,12134.5678,E,12.9,87.25,061226,,,A");
+    const std::string ascii =
+        checked("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1") + "no checksum here\r\n" +
+        checked("$GPRMC,083015.00,A,2502.3456,N,12134.5678,E,12.9,87.25,061226,,,A");
     std::string utf16 = "\xFF\xFE";
     for (char c : ascii) {
         utf16.push_back(c);
@@ -115,7 +112,8 @@ TEST(ByteFilter, Utf16LogReplaysToTheSameLinesAsItsAsciiText) {
 
 TEST(ByteFilter, ControlAndHighBytesVanishFromTheLine) {
     const char raw[] = "$GP\tGGA\x7F,1\x80\xB5\x62,2\x00\r\n";
-    EXPECT_EQ(replayLines(std::string(raw, sizeof raw - 1)), std::vector<std::string>{"$GPGGA,1b,2\r\n"});
+    EXPECT_EQ(replayLines(std::string(raw, sizeof raw - 1)),
+              std::vector<std::string>{"$GPGGA,1b,2\r\n"});
 }
 
 TEST(ByteFilter, BytesAfterTheLastLineFeedAreNeverHandedOver) {
@@ -138,11 +136,8 @@ TEST(ByteFilter, LinesLongerThanTheRingKeepTheirFirst1023Units) {
         return text;
     };
     const Case cases[] = {
-        {1021, body(1021) + "\n"},
-        {1022, body(1022) + "\n"},
-        {1023, body(1023)},
-        {1024, body(1023)},
-        {1500, body(1023)},
+        {1021, body(1021) + "\n"}, {1022, body(1022) + "\n"}, {1023, body(1023)},
+        {1024, body(1023)},        {1500, body(1023)},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> lines = replayLines(body(c.accepted) + "\n" + "$next\r\n");

@@ -24,7 +24,7 @@ TEST(CivilTime, ValidRangeIsTheWindowsClockRange) {
         {2026, 1, 32, 0, 0, 0, false},
         {2026, 4, 30, 0, 0, 0, true},
         {2026, 4, 31, 0, 0, 0, false},
-        {2024, 2, 29, 0, 0, 0, true},   // divisible by 4
+        {2024, 2, 29, 0, 0, 0, true},  // divisible by 4
         {2023, 2, 29, 0, 0, 0, false},
         {2000, 2, 29, 0, 0, 0, true},   // divisible by 400
         {1900, 2, 29, 0, 0, 0, false},  // divisible by 100 only
@@ -51,9 +51,9 @@ TEST(CivilTime, DaysCountFromTheUnixEpoch) {
         std::int64_t year, month, day, days;
     };
     const Case cases[] = {
-        {1970, 1, 1, 0},          {1969, 12, 31, -1},  {2000, 2, 29, 11016},
-        {2000, 3, 1, 11017},      {2024, 2, 29, 19782}, {2024, 3, 1, 19783},
-        {1601, 1, 1, -134774},    {2026, 12, 6, 20793}, {30827, 12, 31, 10540167},
+        {1970, 1, 1, 0},       {1969, 12, 31, -1},   {2000, 2, 29, 11016},
+        {2000, 3, 1, 11017},   {2024, 2, 29, 19782}, {2024, 3, 1, 19783},
+        {1601, 1, 1, -134774}, {2026, 12, 6, 20793}, {30827, 12, 31, 10540167},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(daysFromCivil(c.year, c.month, c.day), c.days)
@@ -117,8 +117,7 @@ TEST(CivilTime, ShiftCrossesDayMonthAndYearBoundaries) {
          withDayOfWeek(at(2024, 2, 29, 23, 10), 4)},
         {"several days at once", at(2026, 12, 6, 12, 0), 3 * 1440 + 30, 1,
          withDayOfWeek(at(2026, 12, 9, 12, 30), 3)},
-        {"before 1970", at(1969, 12, 27, 12, 0), 0, 1,
-         withDayOfWeek(at(1969, 12, 27, 12, 0), 6)},
+        {"before 1970", at(1969, 12, 27, 12, 0), 0, 1, withDayOfWeek(at(1969, 12, 27, 12, 0), 6)},
         {"earliest valid day", at(1601, 1, 1, 1, 0), -60, 1,
          withDayOfWeek(at(1601, 1, 1, 0, 0), 1)},
         {"before 1601", at(1601, 1, 1, 0, 30), -60, 0, CivilTime()},

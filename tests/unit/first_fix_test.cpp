@@ -19,12 +19,8 @@ TEST(FirstFix, ReportsWholeSecondsOnlyAfterMoreThanThreeSeconds) {
         const char* title;
     };
     const Case cases[] = {
-        {0, "Skyvane"},
-        {3000, "Skyvane"},
-        {3001, "Skyvane  3 Sec"},
-        {3999, "Skyvane  3 Sec"},
-        {4000, "Skyvane  4 Sec"},
-        {61500, "Skyvane  61 Sec"},
+        {0, "Skyvane"},           {3000, "Skyvane"},        {3001, "Skyvane  3 Sec"},
+        {3999, "Skyvane  3 Sec"}, {4000, "Skyvane  4 Sec"}, {61500, "Skyvane  61 Sec"},
     };
     for (const Case& c : cases) {
         auto state = std::make_unique<ReceiverState>();

@@ -100,16 +100,19 @@ TEST(Gsv, SentencesWithoutSignalIdGoToTheFirstBand) {
     const Case cases[] = {
         {"four satellites", checked(std::string("$GPGSV,3,1,11,") + exampleGroups),
          exampleIn(gpsL1)},
-        {"last level 1 is no signal ID", checked("$GLGSV,1,1,01,70,40,083,1"),
+        {"last level 1 is no signal ID",
+         checked("$GLGSV,1,1,01,70,40,083,1"),
          {{glsL1, 70, 1, 111, 72}}},
         {"one satellite", checked("$GAGSV,1,1,01,11,40,083,46"), {{gasL1, 11, 46, 111, 72}}},
-        {"empty level at the end", checked("$GPGSV,3,3,10,28,13,265,,31,08,100,"),
+        {"empty level at the end",
+         checked("$GPGSV,3,3,10,28,13,265,,31,08,100,"),
          {{gpsL1, 28, 0, 23, 81}, {gpsL1, 31, 0, 133, 86}}},
         {"no satellites", checked("$GPGSV,1,1,00"), {}},
         {"signal ID, no satellites", checked("$GPGSV,1,1,00,1"), {}},
         // Without a checksum the last field is a signal level: neither form
         // fits, and the level before it is taken as the signal ID.
-        {"no checksum", "$GPGSV,2,1,08," + std::string(exampleGroups) + "\r\n",
+        {"no checksum",
+         "$GPGSV,2,1,08," + std::string(exampleGroups) + "\r\n",
          {{gpsL5, 1, 46, 111, 72}, {gpsL5, 2, 41, 36, 45}, {gpsL5, 12, 39, 60, 21}}},
     };
     for (const Case& c : cases) {
@@ -121,23 +124,29 @@ TEST(Gsv, SentencesWithoutSignalIdGoToTheFirstBand) {
 
 TEST(Gsv, GroupsWithoutARecordAreSkippedAndTheOthersStored) {
     const Case cases[] = {
-        {"satellite 0", checked("$GPGSV,1,1,02,00,40,083,46,05,40,083,30,1"),
+        {"satellite 0",
+         checked("$GPGSV,1,1,02,00,40,083,46,05,40,083,30,1"),
          {{gpsL1, 5, 30, 111, 72}}},
-        {"empty number", checked("$GPGSV,1,1,02,,40,083,46,05,40,083,30,1"),
+        {"empty number",
+         checked("$GPGSV,1,1,02,,40,083,46,05,40,083,30,1"),
          {{gpsL1, 5, 30, 111, 72}}},
         {"256", checked("$GPGSV,1,1,02,256,40,083,46,05,40,083,30,1"), {{gpsL1, 5, 30, 111, 72}}},
-        {"255 is the last record", checked("$GPGSV,1,1,01,255,40,083,30,1"),
+        {"255 is the last record",
+         checked("$GPGSV,1,1,01,255,40,083,30,1"),
          {{gpsL1, 255, 30, 111, 72}}},
-        {"negative", checked("$GPGSV,1,1,02,-5,40,083,46,05,40,083,30,1"),
+        {"negative",
+         checked("$GPGSV,1,1,02,-5,40,083,46,05,40,083,30,1"),
          {{gpsL1, 5, 30, 111, 72}}},
-        {"huge, not wrapped", checked("$GPGSV,1,1,02,4294967301,40,083,46,07,40,083,30,1"),
+        {"huge, not wrapped",
+         checked("$GPGSV,1,1,02,4294967301,40,083,46,07,40,083,30,1"),
          {{gpsL1, 7, 30, 111, 72}}},
-        {"letters", checked("$GPGSV,1,1,02,ab,40,083,46,07,40,083,30,1"),
+        {"letters",
+         checked("$GPGSV,1,1,02,ab,40,083,46,07,40,083,30,1"),
          {{gpsL1, 7, 30, 111, 72}}},
-        {"empty signal level", checked("$GPGSV,1,1,02,03,40,083,,07,40,083,30,1"),
+        {"empty signal level",
+         checked("$GPGSV,1,1,02,03,40,083,,07,40,083,30,1"),
          {{gpsL1, 3, 0, 111, 72}, {gpsL1, 7, 30, 111, 72}}},
-        {"level read as %d", checked("$GPGSV,1,1,01,03,40,083,35.7,1"),
-         {{gpsL1, 3, 35, 111, 72}}},
+        {"level read as %d", checked("$GPGSV,1,1,01,03,40,083,35.7,1"), {{gpsL1, 3, 35, 111, 72}}},
     };
     for (const Case& c : cases) {
         Gsv gsv;
@@ -165,8 +174,7 @@ TEST(Gsv, FirstSentenceOfAnEpochClearsEveryInViewMark) {
     gsv.parse(checked("$GPGSV,2,1,05,01,40,083,46,1"));
     gsv.parse(checked("$GPGSV,2,2,05,02,17,308,41,8"));
     gsv.state->tables[gasL1].records[9].usedInFix = 1;
-    EXPECT_EQ(gsv.inView(),
-              (std::vector<InView>{{gpsL1, 1, 46, 111, 72}, {gpsL5, 2, 41, 36, 45}}));
+    EXPECT_EQ(gsv.inView(), (std::vector<InView>{{gpsL1, 1, 46, 111, 72}, {gpsL5, 2, 41, 36, 45}}));
 
     gsv.state->viewResetPending = 1;
     gsv.parse(checked("$GQGSV,1,1,01,03,40,083,46,1"));

@@ -33,11 +33,11 @@ namespace fs = std::filesystem;
 
 const fs::path recordingsDir = SKYVANE_REAL_RECORDINGS_DIR;
 
-#define SKIP_WITHOUT_RECORDINGS()                                                    \
-    do {                                                                             \
-        if (!fs::is_directory(recordingsDir)) {                                      \
-            GTEST_SKIP() << "no real receiver recordings beside the repository";     \
-        }                                                                            \
+#define SKIP_WITHOUT_RECORDINGS()                                                \
+    do {                                                                         \
+        if (!fs::is_directory(recordingsDir)) {                                  \
+            GTEST_SKIP() << "no real receiver recordings beside the repository"; \
+        }                                                                        \
     } while (0)
 
 std::vector<std::uint8_t> readBytes(const fs::path& path) {
@@ -81,15 +81,15 @@ std::optional<std::string> invariantBreach(const ReplaySession& session) {
                 return "table " + std::to_string(t) + ": satellite 0 marked";
             }
             if (r.prn != (r.inView != 0 ? n : 0)) {
-                return "table " + std::to_string(t) + " record " + std::to_string(n) +
-                       ": prn " + std::to_string(r.prn);
+                return "table " + std::to_string(t) + " record " + std::to_string(n) + ": prn " +
+                       std::to_string(r.prn);
             }
         }
     }
     const FixTexts& f = state.fix;
-    for (const FixText* text : {&f.dateText, &f.timeText, &f.directionText, &f.speedText,
-                                &f.statusText, &f.hdopText, &f.pdopText, &f.latHemisphere,
-                                &f.latText, &f.lonHemisphere, &f.lonText}) {
+    for (const FixText* text :
+         {&f.dateText, &f.timeText, &f.directionText, &f.speedText, &f.statusText, &f.hdopText,
+          &f.pdopText, &f.latHemisphere, &f.latText, &f.lonHemisphere, &f.lonText}) {
         if (textLength(text->c_str(), FixText::capacity) >= FixText::capacity) {
             return std::string("a fix text without its NUL");
         }
@@ -221,13 +221,22 @@ TEST(RealRecordings, DualBandCaptureFillsTheSecondBandTables) {
     feedAll(*session, readBytes(path));
     const ReceiverState& state = session->state;
     EXPECT_EQ(inView(state, gpsL5), (std::vector<SatView>{{6, 40}, {11, 35}, {25, 43}, {28, 25}}));
-    EXPECT_EQ(inView(state, gasL5), (std::vector<SatView>{{2, 25}, {11, 17}, {15, 26}, {27, 29},
-                                                          {30, 37}, {34, 36}, {36, 30}}));
-    EXPECT_EQ(inView(state, bdsL5), (std::vector<SatView>{{27, 37}, {28, 35}, {30, 45}, {33, 36},
-                                                          {36, 41}, {39, 25}, {41, 29}, {45, 29}}));
-    EXPECT_EQ(inView(state, gpsL1),
-              (std::vector<SatView>{{5, 21}, {6, 35}, {11, 36}, {12, 37}, {20, 44}, {25, 43},
-                                    {28, 40}, {29, 44}, {31, 28}, {46, 40}}));
+    EXPECT_EQ(inView(state, gasL5),
+              (std::vector<SatView>{
+                  {2, 25}, {11, 17}, {15, 26}, {27, 29}, {30, 37}, {34, 36}, {36, 30}}));
+    EXPECT_EQ(inView(state, bdsL5),
+              (std::vector<SatView>{
+                  {27, 37}, {28, 35}, {30, 45}, {33, 36}, {36, 41}, {39, 25}, {41, 29}, {45, 29}}));
+    EXPECT_EQ(inView(state, gpsL1), (std::vector<SatView>{{5, 21},
+                                                          {6, 35},
+                                                          {11, 36},
+                                                          {12, 37},
+                                                          {20, 44},
+                                                          {25, 43},
+                                                          {28, 40},
+                                                          {29, 44},
+                                                          {31, 28},
+                                                          {46, 40}}));
     EXPECT_EQ(usedInFix(state, gpsL5), (std::vector<int>{5, 6, 11, 12, 20, 25, 28, 29, 31}));
 }
 
@@ -281,9 +290,16 @@ TEST(RealRecordings, GpsOnlyCaptureEndsWithItsLastFix) {
     EXPECT_EQ(narrow(f.lonText.c_str()), "006`32.2904'");
     EXPECT_EQ(narrow(f.pdopText.c_str()), "1.62");
     EXPECT_EQ(narrow(f.hdopText.c_str()), "1.31");
-    EXPECT_EQ(inView(state, gpsL1),
-              (std::vector<SatView>{{11, 0}, {14, 32}, {17, 32}, {19, 0}, {20, 15}, {23, 25},
-                                    {24, 0}, {28, 0}, {31, 0}, {32, 0}}));
+    EXPECT_EQ(inView(state, gpsL1), (std::vector<SatView>{{11, 0},
+                                                          {14, 32},
+                                                          {17, 32},
+                                                          {19, 0},
+                                                          {20, 15},
+                                                          {23, 25},
+                                                          {24, 0},
+                                                          {28, 0},
+                                                          {31, 0},
+                                                          {32, 0}}));
     EXPECT_EQ(usedInFix(state, gpsL1), (std::vector<int>{14, 17, 20, 23}));
     EXPECT_EQ(narrow(session->host.title.c_str()), "Skyvane  3 Sec");
 }

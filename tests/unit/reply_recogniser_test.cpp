@@ -69,8 +69,8 @@ TEST(ReplyRecogniser, VersionRepliesFillTheVersionFields) {
         {"colon at the very end", "Version:", "", "old fw"},
         {"several recognisers in one line", "ROM CORE 1.0 (5) FWVER=abc*12\r\n", "CORE 1.0 (5)",
          "abc"},
-        {"PMTK705 and Version2: the later recogniser wins",
-         "$PMTK705,A,B,Version2:x*12\r\n", "A", "B"},
+        {"PMTK705 and Version2: the later recogniser wins", "$PMTK705,A,B,Version2:x*12\r\n", "A",
+         "B"},
         {"nothing known", "$GPGGA,1*4B\r\n", "old core", "old fw"},
         {"case matters", "$pmtk705,A,B*12 rom core version\r\n", "old core", "old fw"},
     };

@@ -52,38 +52,53 @@ struct Case {
 
 TEST(Rmc, FillsTheFixTextsFromOneSentence) {
     const Case cases[] = {
-        {"UTC+8 example", 480,
+        {"UTC+8 example",
+         480,
          "$GNRMC,083015.00,A,2502.3456,N,12134.5678,E,12.9,87.25,061226,,,A",
          {"2026/12/06", "16:30:15", "87.25", "22 Km/hr", "3D", "N", "25`02.3456'", "E",
           "121`34.5678'"}},
-        {"UTC shortly before midnight moves the date on", 60,
+        {"UTC shortly before midnight moves the date on",
+         60,
          "$GPRMC,235959.00,A,2502.3456,S,00134.5678,W,0,0,311226,,,A",
-         {"2027/01/01", "00:59:59", "0", "0 Km/hr", "3D", "S", "25`02.3456'", "W",
-          "001`34.5678'"}},
-        {"negative offset moves the date back", -300,
+         {"2027/01/01", "00:59:59", "0", "0 Km/hr", "3D", "S", "25`02.3456'", "W", "001`34.5678'"}},
+        {"negative offset moves the date back",
+         -300,
          "$GPRMC,003000,A,0000.0000,N,00000.0000,E,,,010127",
-         {"2026/12/31", "19:30:00", "0", "0 Km/hr", "3D", "N", "00`00.0000'", "E",
-          "000`00.0000'"}},
-        {"into a leap day", 60, "$GPRMC,233000,V,,,,,,,280224",
+         {"2026/12/31", "19:30:00", "0", "0 Km/hr", "3D", "N", "00`00.0000'", "E", "000`00.0000'"}},
+        {"into a leap day",
+         60,
+         "$GPRMC,233000,V,,,,,,,280224",
          {"2024/02/29", "00:30:00", "0", "0 Km/hr", "No Fix", "", "", "", ""}},
-        {"two decimals are zero-padded to four", 0,
+        {"two decimals are zero-padded to four",
+         0,
          "$GPRMC,120000,A,2502.34,N,12134.56,E,1.0,45.0,010125",
          {"2025/01/01", "12:00:00", "45.0", "1 Km/hr", "3D", "N", "25`02.0034'", "E",
           "121`34.0056'"}},
-        {"five decimals are shown in full", 0,
+        {"five decimals are shown in full",
+         0,
          "$GPRMC,120000,A,2502.34567,N,12134.56789,E,1.9,45.0,010125",
          {"2025/01/01", "12:00:00", "45.0", "1 Km/hr", "3D", "N", "25`02.34567'", "E",
           "121`34.56789'"}},
-        {"status V", 0, "$GPRMC,120000,V,2502.3456,N,12134.5678,E,0.0,,010125",
+        {"status V",
+         0,
+         "$GPRMC,120000,V,2502.3456,N,12134.5678,E,0.0,,010125",
          {"2025/01/01", "12:00:00", "0", "0 Km/hr", "No Fix", "N", "25`02.3456'", "E",
           "121`34.5678'"}},
         {"empty status", 0, "$GPRMC,,,,,,,,,", {"", "", "0", "0 Km/hr", "No Fix", "", "", "", ""}},
-        {"status begins with A", 0, "$GPRMC,,Ax,,,,,,,", {"", "", "0", "0 Km/hr", "3D", "", "", "", ""}},
-        {"date without time", 0, "$GPRMC,,A,,,,,,,010125",
+        {"status begins with A",
+         0,
+         "$GPRMC,,Ax,,,,,,,",
          {"", "", "0", "0 Km/hr", "3D", "", "", "", ""}},
-        {"position needs all four fields", 0, "$GPRMC,,A,2502.3456,N,12134.5678,,,,",
+        {"date without time",
+         0,
+         "$GPRMC,,A,,,,,,,010125",
          {"", "", "0", "0 Km/hr", "3D", "", "", "", ""}},
-        {"any talker, checksum and tail ignored", 0,
+        {"position needs all four fields",
+         0,
+         "$GPRMC,,A,2502.3456,N,12134.5678,,,,",
+         {"", "", "0", "0 Km/hr", "3D", "", "", "", ""}},
+        {"any talker, checksum and tail ignored",
+         0,
          "$XXRMC,101010.5,A,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E*68",
          {"2094/11/19", "10:10:10", "054.7", "0 Km/hr", "3D", "N", "49`16.0045'", "W",
           "123`11.0012'"}},
@@ -128,17 +143,17 @@ TEST(Rmc, SpeedInKilometresPerHourWithAGreenAlertAbove100) {
 
 TEST(Rmc, InvalidDateOrTimeShowsTheLastConvertedFixTime) {
     const char* const invalid[] = {
-        "$GPRMC,083015,A,,,,,,,011326",   // month 13
-        "$GPRMC,083015,A,,,,,,,001226",   // day 0
-        "$GPRMC,083015,A,,,,,,,300226",   // 30 February
-        "$GPRMC,083015,A,,,,,,,290225",   // 29 February of a common year
-        "$GPRMC,083015,A,,,,,,,310426",   // 31 April
-        "$GPRMC,253015,A,,,,,,,061226",   // hour 25
-        "$GPRMC,086015,A,,,,,,,061226",   // minute 60
-        "$GPRMC,083060,A,,,,,,,061226",   // second 60
-        "$GPRMC,083015,A,,,,,,,0612",     // no year: month 0
+        "$GPRMC,083015,A,,,,,,,011326",        // month 13
+        "$GPRMC,083015,A,,,,,,,001226",        // day 0
+        "$GPRMC,083015,A,,,,,,,300226",        // 30 February
+        "$GPRMC,083015,A,,,,,,,290225",        // 29 February of a common year
+        "$GPRMC,083015,A,,,,,,,310426",        // 31 April
+        "$GPRMC,253015,A,,,,,,,061226",        // hour 25
+        "$GPRMC,086015,A,,,,,,,061226",        // minute 60
+        "$GPRMC,083060,A,,,,,,,061226",        // second 60
+        "$GPRMC,083015,A,,,,,,,0612",          // no year: month 0
         "$GPRMC,083015,A,,,,,,,010199999999",  // year beyond 30827
-        "$GPRMC,x,A,,,,,,,y",             // no digits at all
+        "$GPRMC,x,A,,,,,,,y",                  // no digits at all
     };
     for (const char* body : invalid) {
         Rmc rmc(60);
@@ -183,9 +198,8 @@ TEST(Rmc, EmptyFieldsKeepTheEarlierTexts) {
     Rmc rmc;
     rmc.parse("$GPRMC,083015,A,2502.3456,N,12134.5678,E,12.9,87.25,061226\r\n");
     rmc.parse("$GPRMC,,V,,N,12000.0000,E,,,061226\r\n");
-    EXPECT_EQ(viewOf(rmc.state->fix),
-              (FixView{"2026/12/06", "08:30:15", "0", "0 Km/hr", "No Fix", "N", "25`02.3456'",
-                       "E", "121`34.5678'"}));
+    EXPECT_EQ(viewOf(rmc.state->fix), (FixView{"2026/12/06", "08:30:15", "0", "0 Km/hr", "No Fix",
+                                               "N", "25`02.3456'", "E", "121`34.5678'"}));
 }
 
 // The field list keeps what an earlier line left beyond a short line's end.
@@ -194,9 +208,8 @@ TEST(Rmc, AShortSentenceReadsTheEarlierLinesFieldsBeyondItsEnd) {
     rmc.parse("$GPRMC,083015,A,2502.3456,N,12134.5678,E,12.9,87.25,061226\r\n");
     rmc.state->fix.clear();
     rmc.parse("$GPRMC,090000,V\r\n");
-    EXPECT_EQ(viewOf(rmc.state->fix),
-              (FixView{"2026/12/06", "09:00:00", "87.25", "22 Km/hr", "No Fix", "N",
-                       "25`02.3456'", "E", "121`34.5678'"}));
+    EXPECT_EQ(viewOf(rmc.state->fix), (FixView{"2026/12/06", "09:00:00", "87.25", "22 Km/hr",
+                                               "No Fix", "N", "25`02.3456'", "E", "121`34.5678'"}));
 }
 
 TEST(Rmc, EverySentenceRequestsARepaintAndStartsAnEpoch) {

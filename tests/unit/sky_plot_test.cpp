@@ -32,7 +32,7 @@ TEST(SkyPlot, PositionFollowsTheTruncatedFormula) {
         {45, 45, 99, 54},
         {33, -40, 51, 46},
         {10, 400, 112, 34},
-        {100, 0, 76, 83},     // above the zenith: negative radius
+        {100, 0, 76, 83},      // above the zenith: negative radius
         {-100, 270, -55, 77},  // toward zero, not down to -56
         {std::numeric_limits<std::int32_t>::min(), 0, 2071, -1503238539},
         {std::numeric_limits<std::int32_t>::max(), 0, -1917, 1503238566},

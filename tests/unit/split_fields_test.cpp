@@ -34,15 +34,17 @@ constexpr SplitRule inView = SplitRule::satellitesInView;
 
 TEST(SplitFields, SplitsAtCommaStarAndLineEnd) {
     const Case cases[] = {
-        {"checksum text becomes a field", "$GPRMC,1,A*7F\r\n", sentence, 8,
+        {"checksum text becomes a field",
+         "$GPRMC,1,A*7F\r\n",
+         sentence,
+         8,
          {"$GPRMC", "1", "A", "7F"}},
         {"empty fields inside", "$X,,a\r\n", sentence, 8, {"$X", "", "a"}},
         {"line starts with a delimiter", ",a\r\n", sentence, 8, {"", "a"}},
         {"CR first", "\r\n", sentence, 8, {""}},
         {"empty line", "", sentence, 8, {""}},
         {"empty tail before star: stops", "$X,a,*12\r\n", sentence, 8, {"$X", "a"}},
-        {"empty tail before star: GSV keeps it", "$X,a,*12\r\n", inView, 8,
-         {"$X", "a", "", "12"}},
+        {"empty tail before star: GSV keeps it", "$X,a,*12\r\n", inView, 8, {"$X", "a", "", "12"}},
         {"empty tail before CR: stops", "$X,a,\r\n", sentence, 8, {"$X", "a"}},
         {"empty tail before CR: GSV keeps it", "$X,a,\r\n", inView, 8, {"$X", "a", ""}},
         {"two stars: stops at the second", "$X**12\r\n", sentence, 8, {"$X"}},
@@ -52,20 +54,28 @@ TEST(SplitFields, SplitsAtCommaStarAndLineEnd) {
         {"CR inside the line ends it for GSV", "$X,a\r,b\r\n", inView, 8, {"$X", "a"}},
         {"NUL ends the split like CR", "$X,a", sentence, 8, {"$X", "a"}},
         {"NUL right after a comma: stops", "$X,a,", sentence, 8, {"$X", "a"}},
-        {"NUL right after a comma: GSV adds an empty field", "$X,a,", inView, 8,
-         {"$X", "a", ""}},
+        {"NUL right after a comma: GSV adds an empty field", "$X,a,", inView, 8, {"$X", "a", ""}},
         {"NUL right after the star", "$X,a*", sentence, 8, {"$X", "a"}},
         {"LF is copied into the field", "$X,a*12\n", sentence, 8, {"$X", "a", "12\n"}},
         {"LF inside a field", "$X,a\nb,c\r\n", sentence, 8, {"$X", "a\nb", "c"}},
         {"field limit", "$X,a,b,c\r\n", sentence, 2, {"$X", "a"}},
         {"field limit for GSV", "$X,a,b,c\r\n", inView, 3, {"$X", "a", "b"}},
-        {"limit above the list size is the list size", "0,1,2,3,4,5,6,7,8,9\r\n", inView, 50,
+        {"limit above the list size is the list size",
+         "0,1,2,3,4,5,6,7,8,9\r\n",
+         inView,
+         50,
          {"0", "1", "2", "3", "4", "5", "6", "7"}},
-        {"long field is cut, the rest skipped", "$X,abcdefghij,c\r\n", sentence, 8,
+        {"long field is cut, the rest skipped",
+         "$X,abcdefghij,c\r\n",
+         sentence,
+         8,
          {"$X", "abcdefg", "c"}},
         {"long field ending at the star", "abcdefghij*12\r\n", sentence, 8, {"abcdefg", "12"}},
         {"long last field", "$X,abcdefghij\r\n", inView, 8, {"$X", "abcdefg"}},
-        {"field exactly as wide as the slot allows", "$X,abcdefg,h\r\n", sentence, 8,
+        {"field exactly as wide as the slot allows",
+         "$X,abcdefg,h\r\n",
+         sentence,
+         8,
          {"$X", "abcdefg", "h"}},
     };
     for (const Case& c : cases) {
@@ -82,8 +92,7 @@ TEST(SplitFields, FieldsALineDoesNotReachKeepTheirEarlierValues) {
     ASSERT_EQ(splitFields(first.c_str(), list.ref(), 8, sentence), 6);
     const std::u16string second = units("$GPGSA,M\r\n");
     ASSERT_EQ(splitFields(second.c_str(), list.ref(), 8, sentence), 2);
-    EXPECT_EQ(written(list, 6),
-              (std::vector<std::string>{"$GPGSA", "M", "3", "04", "05", "3C"}));
+    EXPECT_EQ(written(list, 6), (std::vector<std::string>{"$GPGSA", "M", "3", "04", "05", "3C"}));
 }
 
 // Every unit of a line can end a field, so the satellites-in-view list must
