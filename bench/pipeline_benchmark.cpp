@@ -21,11 +21,7 @@ const std::string& recording() {
     static const std::string stream = [] {
         ScenarioOptions options;
         options.seconds = 3600;
-        ScenarioGenerator generator(options);
-        std::string out;
-        while (generator.appendNextEpoch(out) > 0) {
-        }
-        return out;
+        return generateScenario(options);
     }();
     return stream;
 }

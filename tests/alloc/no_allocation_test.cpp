@@ -67,11 +67,7 @@ namespace {
 std::string generatedDrive() {
     ScenarioOptions options;
     options.seconds = 300;
-    ScenarioGenerator generator(options);
-    std::string out;
-    while (generator.appendNextEpoch(out) > 0) {
-    }
-    return out;
+    return generateScenario(options);
 }
 
 std::string edgeCases() {

@@ -20,13 +20,7 @@
 
 namespace {
 
-std::string runScenario(const ScenarioOptions& options) {
-    ScenarioGenerator generator(options);
-    std::string out;
-    while (generator.appendNextEpoch(out) > 0) {
-    }
-    return out;
-}
+std::string runScenario(const ScenarioOptions& options) { return generateScenario(options); }
 
 ScenarioOptions optionsWith(int seconds, int fixAfterSeconds, unsigned seed = 1) {
     ScenarioOptions options;

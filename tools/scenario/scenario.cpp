@@ -124,3 +124,11 @@ int ScenarioGenerator::appendNextEpoch(std::string& out) {
     state_->advance();
     return sentences;
 }
+
+std::string generateScenario(const ScenarioOptions& options) {
+    ScenarioGenerator generator(options);
+    std::string stream;
+    while (generator.appendNextEpoch(stream) > 0) {
+    }
+    return stream;
+}

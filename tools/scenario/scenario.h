@@ -20,6 +20,9 @@ inline constexpr int kMaxScenarioSeconds = 1'000'000;
 // Empty when the options can be simulated, otherwise a one-line reason.
 std::string describeScenarioProblem(const ScenarioOptions& options);
 
+// Every epoch of the run, as one text.
+std::string generateScenario(const ScenarioOptions& options);
+
 class ScenarioGenerator {
 public:
     // Options that describeScenarioProblem rejects are not an error here: a negative count
