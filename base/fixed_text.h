@@ -22,7 +22,6 @@ public:
     std::size_t length() const { return textLength(units_, N); }
     const char16_t* c_str() const { return units_; }
     char16_t* data() { return units_; }
-    char16_t operator[](std::size_t i) const { return units_[i]; }
 
     // Copies up to N - 1 units of the NUL-terminated source.
     void assign(const char16_t* source) { copyText(units_, N, source); }

@@ -66,7 +66,3 @@ bool textEqualsAscii(const char16_t* text, const char* ascii) {
     }
     return text[i] == 0;
 }
-
-bool textStartsWithAscii(const char16_t* text, const char* prefix) {
-    return matchesAt(text, prefix);
-}

@@ -23,6 +23,3 @@ inline bool containsAscii(const char16_t* text, const char* needle) {
 
 // True when text and ascii hold the same units up to their NULs.
 bool textEqualsAscii(const char16_t* text, const char* ascii);
-
-// True when the text begins with the ASCII prefix.
-bool textStartsWithAscii(const char16_t* text, const char* prefix);

@@ -17,7 +17,6 @@ ByteRing rxRing;
 namespace {
 
 HANDLE readerThreadHandle = nullptr;
-bool replaying = false;
 
 // Lets the other thread see the withdrawn handle before it is closed.
 void closeTakenHandle() {
@@ -173,10 +172,6 @@ int startReader(HWND owner) {
 
 }  // namespace
 
-bool replayConnection() {
-    return replaying && connectionOpen();
-}
-
 void stopReader(DWORD timeoutMs) {
     if (readerThreadHandle == nullptr) {
         return;
@@ -203,7 +198,7 @@ void stopReader(DWORD timeoutMs) {
 int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
     closeTakenHandle();
     const char16_t* text = asText16(label);
-    replaying = isReplayLabel(text);
+    const bool replaying = isReplayLabel(text);
     if (replaying ? !chooseReplayFile(owner) : !portPathFromLabel(text, &portPath)) {
         return 0;
     }

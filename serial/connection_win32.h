@@ -23,9 +23,6 @@ inline bool connectionOpen() {
     return portHandle.load() != INVALID_HANDLE_VALUE;
 }
 
-// True while the connection is a replayed log, which commands must leave alone.
-bool replayConnection();
-
 int openConnection(HWND owner, const wchar_t* label, int baudIndex);
 int closeConnection();
 int reopenPort(int baudIndex);
