@@ -39,12 +39,9 @@ LRESULT CBackupDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_COMMAND:
             onCommand(LOWORD(wParam));
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            BeginPaint(window, &paint);
-            EndPaint(window, &paint);
+        case WM_PAINT:
+            paintNothing(window);
             return 0;
-        }
         case WM_DESTROY:
             return 0;
         case WM_TIMER:
@@ -94,17 +91,17 @@ void CBackupDlg::createConsole() {
     consoleFormat.cbSize = sizeof consoleFormat;
     SendMessageW(console(), EM_GETCHARFORMAT, SCF_SELECTION,
                  reinterpret_cast<LPARAM>(&consoleFormat));
-}
-
-// The format is applied with the next run of text the console writer inserts.
-void CBackupDlg::setConsoleColor(COLORREF color) {
+    // Plain System text; the height stays as fetched. Only the colour changes later.
     consoleFormat.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_SIZE | CFM_COLOR | CFM_FACE;
     consoleFormat.dwEffects = 0;
     consoleFormat.yOffset = 0;
-    consoleFormat.crTextColor = color;
     consoleFormat.bCharSet = 0;
     consoleFormat.bPitchAndFamily = 0;
     lstrcpynW(consoleFormat.szFaceName, L"System", LF_FACESIZE);
+}
+
+// The colour is applied with the next run of text the console pane inserts.
+void CBackupDlg::setConsoleColor(COLORREF color) {
     consolePane.setColor(color);
 }
 
