@@ -64,12 +64,9 @@ LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_ACTIVATE:
             onActivate(wParam);
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            BeginPaint(window, &paint);
-            EndPaint(window, &paint);
+        case WM_PAINT:
+            paintNothing(window);
             return 0;
-        }
         case WM_SETTINGCHANGE:
         case WM_NOTIFY:
         case WM_HELP:

@@ -40,3 +40,9 @@ INT_PTR CALLBACK dialogAdapter(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
     return object->handleMessage(dialog, message, wParam, lParam);
 }
+
+void paintNothing(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+}

@@ -15,5 +15,8 @@ public:
 // Window procedure of the main window class: binds at WM_CREATE.
 LRESULT CALLBACK windowAdapter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Answers WM_PAINT for a window that draws nothing itself (its background does).
+void paintNothing(HWND window);
+
 // Dialog procedure of every dialog: binds at WM_INITDIALOG.
 INT_PTR CALLBACK dialogAdapter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
