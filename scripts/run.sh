@@ -5,9 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-cmake --preset native
-cmake --build --preset native
-cmake --preset windows
-cmake --build --preset windows
+scripts/build.sh
 exec python3 scripts/demo.py "$@"

@@ -3,9 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-cmake --preset native
-cmake --build --preset native
-cmake --preset windows
-cmake --build --preset windows
+scripts/build.sh
 ctest --preset native --parallel 2
