@@ -2,13 +2,7 @@
 // The few settings a bench keeps in ".//skyvane.ini", section SKYVANE, in the
 // working directory. Read only.
 
-struct ViewFlags {
-    int gps = 1;
-    int gls = 1;
-    int gas = 1;
-    int bds = 1;
-    int gns = 1;
-};
+#include "ui/view_flags.h"
 
 // Which constellation groups the signal panel draws; all until the first read.
 extern ViewFlags viewFlags;
