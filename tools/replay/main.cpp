@@ -1,11 +1,13 @@
 // skyvane-replay: runs a recorded byte stream through the sentence pipeline
-// without windows and prints what it did as JSON Lines.
+// without windows and prints what it did as JSON Lines; on request it also
+// draws the graphics panel as the recording leaves it, as SVG.
 
 #include <cstdio>
 #include <memory>
 #include <string>
 
 #include "binary_stdio.h"
+#include "panel_file.h"
 #include "replay_options.h"
 #include "replay_session.h"
 #include "trace_writer.h"
@@ -13,7 +15,11 @@
 namespace {
 
 const char* const usage =
-    "usage: skyvane-replay [--utc-offset MINUTES] [--line-ms N] [--final] [--log PATH] FILE";
+    "usage: skyvane-replay [--utc-offset MINUTES] [--line-ms N] [--final] [--log PATH]\n"
+    "         [--panel FILE.svg [--panel-size WxH] [--view NAME=N]... [--signal-offset N]] FILE\n"
+    "  --panel          draw the graphics panel after the last line (default size 994x378)\n"
+    "  --view NAME=N    NAME one of GPS GLS GAS BDS GNS; N = 0 hides that group\n"
+    "  --signal-offset  added to signal levels while --log records, as in the program";
 
 int fail(const char* reason) {
     std::fprintf(stderr, "skyvane-replay: %s\n%s\n", reason, usage);
@@ -75,9 +81,23 @@ int main(int argc, char** argv) {
     if (options.logPath != nullptr && !session->host.openLog(options.logPath)) {
         return fail("the log file cannot be created");
     }
+    // Created before the replay, so that a wrong path fails at once.
+    std::FILE* panel =
+        options.panel.path != nullptr ? std::fopen(options.panel.path, "wb") : nullptr;
+    if (options.panel.path != nullptr && panel == nullptr) {
+        return fail("the panel file cannot be created");
+    }
     const int status = replay(input, options, *session);
     if (!fromStdin) {
         std::fclose(input);
     }
-    return status;
+    if (panel == nullptr || status != 0) {
+        return status;
+    }
+    const PanelInputs inputs = replayPanelInputs(options.panel, options.logPath != nullptr);
+    const int drawn = writePanelSvg(panel, session->state, inputs);
+    if (std::fclose(panel) != 0 || !drawn) {
+        return fail("the panel file could not be written");
+    }
+    return 0;
 }

@@ -1,61 +1,78 @@
 #include "replay_options.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
-static bool parseWholeInteger(const char* text, std::int64_t* value) {
-    if (text == nullptr || *text == 0) {
-        return false;
-    }
-    char* end = nullptr;
-    errno = 0;
-    const long long parsed = std::strtoll(text, &end, 10);
-    if (errno != 0 || *end != 0) {
-        return false;
-    }
-    *value = parsed;
-    return true;
+#include "whole_number.h"
+
+namespace {
+
+int parseUtcOffset(const char* value, ReplayOptions* options) {
+    options->hasUtcOffset = true;
+    return parseWholeNumber(value, INT64_MIN, INT64_MAX, &options->utcOffsetMinutes) ? 1 : 0;
 }
 
-// Each option that takes a value consumes the next argument.
-static int parseValueOption(const char* name, const char* value, ReplayOptions* options,
-                            const char** error) {
-    if (std::strcmp(name, "--utc-offset") == 0) {
-        options->hasUtcOffset = true;
-        if (!parseWholeInteger(value, &options->utcOffsetMinutes)) {
-            *error = "--utc-offset needs a whole number of minutes";
-            return 0;
-        }
-        return 1;
-    }
-    if (std::strcmp(name, "--line-ms") == 0) {
-        if (!parseWholeInteger(value, &options->lineMs) || options->lineMs < 0 ||
-            options->lineMs > 0xFFFFFFFFLL) {
-            *error = "--line-ms needs a number of milliseconds from 0 to 4294967295";
-            return 0;
-        }
-        return 1;
-    }
-    if (value == nullptr) {
-        *error = "--log needs a path";
-        return 0;
-    }
+int parseLineMs(const char* value, ReplayOptions* options) {
+    return parseWholeNumber(value, 0, 0xFFFFFFFFLL, &options->lineMs) ? 1 : 0;
+}
+
+int parseLogPath(const char* value, ReplayOptions* options) {
     options->logPath = value;
-    return 1;
+    return value != nullptr ? 1 : 0;
 }
 
-static bool takesValue(const char* arg) {
-    return std::strcmp(arg, "--utc-offset") == 0 || std::strcmp(arg, "--line-ms") == 0 ||
-           std::strcmp(arg, "--log") == 0;
+int parsePanelPath(const char* value, ReplayOptions* options) {
+    options->panel.path = value;
+    return value != nullptr ? 1 : 0;
 }
+
+int parsePanelSizeOption(const char* value, ReplayOptions* options) {
+    return parsePanelSize(value, &options->panel);
+}
+
+int parseViewOption(const char* value, ReplayOptions* options) {
+    return parseViewSetting(value, &options->panel);
+}
+
+int parseSignalOffsetOption(const char* value, ReplayOptions* options) {
+    return parseSignalOffset(value, &options->panel);
+}
+
+// Each of these options consumes the next argument.
+struct ValueOption {
+    const char* name;
+    int (*parse)(const char* value, ReplayOptions* options);
+    const char* error;
+};
+
+const ValueOption valueOptions[] = {
+    {"--utc-offset", parseUtcOffset, "--utc-offset needs a whole number of minutes"},
+    {"--line-ms", parseLineMs, "--line-ms needs a number of milliseconds from 0 to 4294967295"},
+    {"--log", parseLogPath, "--log needs a path"},
+    {"--panel", parsePanelPath, "--panel needs a path"},
+    {"--panel-size", parsePanelSizeOption,
+     "--panel-size needs WIDTHxHEIGHT, each from 1 to 32767 pixels"},
+    {"--view", parseViewOption, "--view needs NAME=N, NAME one of GPS GLS GAS BDS GNS"},
+    {"--signal-offset", parseSignalOffsetOption, "--signal-offset needs a whole number"},
+};
+
+const ValueOption* valueOption(const char* arg) {
+    for (const ValueOption& option : valueOptions) {
+        if (std::strcmp(arg, option.name) == 0) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 int parseReplayOptions(int argc, char** argv, ReplayOptions* options, const char** error) {
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (takesValue(arg)) {
+        if (const ValueOption* option = valueOption(arg)) {
             const char* value = i + 1 < argc ? argv[++i] : nullptr;
-            if (!parseValueOption(arg, value, options, error)) {
+            if (!option->parse(value, options)) {
+                *error = option->error;
                 return 0;
             }
         } else if (std::strcmp(arg, "--final") == 0) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "panel_options.h"
+
 struct ReplayOptions {
     bool hasUtcOffset = false;
     std::int64_t utcOffsetMinutes = 0;
@@ -9,6 +11,7 @@ struct ReplayOptions {
     bool finalOnly = false;
     const char* logPath = nullptr;
     const char* inputPath = nullptr;  // "-" is standard input
+    PanelOptions panel;
 };
 
 // Returns 1 with the options filled, or 0 with a one-line reason in `error`.
