@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the Windows flavour
   wine wine64                          # runs the Windows programs on Linux
   xvfb xauth x11-utils imagemagick     # a display for the desktop program, screenshots
+  librsvg2-bin                         # renders the replayed panel drawings in the tests
   procps psmisc
   python3                              # the end-to-end harness (standard library only)
 )
