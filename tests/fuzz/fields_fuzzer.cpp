@@ -1,10 +1,13 @@
 // Arbitrary UTF-16 units, including ones no serial line can deliver, straight
-// into the splitter, the scans, the checksum test, the parsers and the replies.
+// into the splitter, the scans, the checksum test, the parsers and the replies;
+// then the panel is drawn from what they left, as a display list and as SVG,
+// which must stay valid UTF-8 XML text.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "base/text16.h"
 #include "headless_host.h"
@@ -16,6 +19,8 @@
 #include "nmea/reply_recogniser.h"
 #include "nmea/rmc.h"
 #include "nmea/split_fields.h"
+#include "panel_svg.h"
+#include "ui/panel_display_list.h"
 
 namespace {
 
@@ -27,7 +32,52 @@ struct Workspace {
     GsaFields gsa;
     GsvFields gsv;
     FieldList<3, 2> tiny;  // the narrowest list: every field is cut
+    PanelDisplayList panel;
+    std::string svg;
 };
+
+// Settings, panel size and offset from the input's first bytes.
+PanelInputs panelInputs(const std::uint8_t* data, std::size_t size) {
+    std::uint8_t bytes[8] = {};
+    std::memcpy(bytes, data, size < sizeof bytes ? size : sizeof bytes);
+    PanelInputs inputs;
+    inputs.views = {bytes[0] & 1, bytes[0] & 2, bytes[0] & 4, bytes[0] & 8, bytes[0] & 16};
+    inputs.logging = (bytes[0] & 32) != 0;
+    inputs.signalOffset = static_cast<std::int8_t>(bytes[1]) * 16777216 + bytes[2];
+    inputs.width = static_cast<std::int16_t>(bytes[3] | bytes[4] << 8);
+    inputs.height = static_cast<std::int16_t>(bytes[5] | bytes[6] << 8);
+    return inputs;
+}
+
+// No control byte but TAB, LF and CR, and well-formed UTF-8 without
+// surrogates, U+FFFE or U+FFFF.
+bool validXmlUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (lead < 0x20 && lead != '\t' && lead != '\n' && lead != '\r') {
+            return false;
+        }
+        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + length > text.size()) {
+            return false;
+        }
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = code << 6 | (next & 0x3F);
+        }
+        const char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < shortest[length] || (code >= 0xD800 && code <= 0xDFFF) || code == 0xFFFE ||
+            code == 0xFFFF || code > 0x10FFFF) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -50,5 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parseRmc(line, work->rmc, work->state, work->host);
     parseGsa(line, work->gsa, work->state, work->host);
     parseGsv(line, work->gsv, work->state);
+
+    const PanelInputs inputs = panelInputs(data, size);
+    buildPanelDisplayList(work->state, inputs, &work->panel);
+    work->svg.clear();
+    appendPanelSvg(work->svg, work->panel, inputs.width, inputs.height);
+    if (!validXmlUtf8(work->svg)) {
+        __builtin_trap();
+    }
     return 0;
 }
