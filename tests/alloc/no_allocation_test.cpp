@@ -15,6 +15,7 @@
 
 #include "replay_session.h"
 #include "scenario.h"
+#include "ui/panel_display_list.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -94,6 +95,27 @@ TEST(DataPath, AwkwardLinesAllocateNothing) {
     const std::string stream = edgeCases();
     ASSERT_GT(stream.size(), 1000u);
     EXPECT_EQ(allocationsWhileFeeding(stream), 0);
+}
+
+// The panel is rebuilt after every line a drive brings, as repaints do.
+TEST(DataPath, BuildingThePanelAllocatesNothing) {
+    const std::string stream = generatedDrive();
+    auto session = std::make_unique<ReplaySession>(100);
+    auto list = std::make_unique<PanelDisplayList>();
+    PanelInputs inputs;
+    inputs.width = 994;
+    inputs.height = 378;
+    inputs.logging = true;
+    inputs.signalOffset = -5;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(stream.data());
+    std::size_t mostOps = 0;
+    const long before = allocations.load();
+    session->feed(bytes, stream.size(), [&] {
+        buildPanelDisplayList(session->state, inputs, list.get());
+        mostOps = list->count > mostOps ? list->count : mostOps;
+    });
+    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_GT(mostOps, 200u);  // the drive does bring satellites into view
 }
 
 TEST(DataPath, TheCounterSeesAllocations) {

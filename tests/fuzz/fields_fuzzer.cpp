@@ -39,7 +39,9 @@ struct Workspace {
 // Settings, panel size and offset from the input's first bytes.
 PanelInputs panelInputs(const std::uint8_t* data, std::size_t size) {
     std::uint8_t bytes[8] = {};
-    std::memcpy(bytes, data, size < sizeof bytes ? size : sizeof bytes);
+    if (size > 0) {
+        std::memcpy(bytes, data, size < sizeof bytes ? size : sizeof bytes);
+    }
     PanelInputs inputs;
     inputs.views = {bytes[0] & 1, bytes[0] & 2, bytes[0] & 4, bytes[0] & 8, bytes[0] & 16};
     inputs.logging = (bytes[0] & 32) != 0;
