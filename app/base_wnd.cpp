@@ -97,7 +97,7 @@ LRESULT CBaseWnd::onCreate(HWND window) {
     intakeHost.setMainWindow(window);
     RECT client;
     GetClientRect(window, &client);
-    restoreDlg.skyBitmap = LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL));
+    restoreDlg.setSkyBitmap(LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL)));
     if (!backupDlg.create(moduleInstance, window)) {
         return -1;
     }
@@ -121,7 +121,7 @@ LRESULT CBaseWnd::onCreate(HWND window) {
 // state once the window is gone.
 void CBaseWnd::onDestroy() {
     KillTimer(hwnd, IDT_DEVICE_CHANGE);
-    DeleteObject(restoreDlg.skyBitmap);
+    DeleteObject(restoreDlg.skyBitmap());
     if (connectionOpen()) {
         closeConnection();
     }

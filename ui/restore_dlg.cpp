@@ -1,7 +1,9 @@
 #include "restore_dlg.h"
 
+#include "app/settings.h"
 #include "nmea/receiver_state.h"
 #include "res/resource.h"
+#include "serial/log_file_win32.h"
 
 int CRestoreDlg::create(HINSTANCE instance, HWND parent) {
     const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_GRAPHICS_PANEL), parent,
@@ -23,14 +25,9 @@ LRESULT CRestoreDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
     }
 }
 
-// Made once and kept for the whole run.
+// Brushes and pens are made once and kept for the whole run.
 LRESULT CRestoreDlg::onInitDialog() {
-    whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-    greenBrush = CreateSolidBrush(RGB(0, 255, 0));
-    blueBrush = CreateSolidBrush(RGB(0, 0, 255));
-    bluePen = CreatePen(PS_DASH, 2, RGB(0, 0, 255));
-    redPen = CreatePen(PS_DASH, 2, RGB(255, 0, 0));
-    greenPen = CreatePen(PS_DASH, 2, RGB(0, 255, 0));
+    gdi.create();
     state.clearL1();
     requestRepaint();
     return 1;
@@ -45,7 +42,18 @@ void CRestoreDlg::requestRepaint() {
     InvalidateRect(hwnd, &client, FALSE);
 }
 
-// Composed in a memory bitmap and copied in one operation, so nothing flickers.
+PanelInputs CRestoreDlg::paintInputs(const RECT& client) const {
+    PanelInputs inputs;
+    inputs.views = viewFlags;
+    inputs.logging = logOpen();
+    inputs.signalOffset = signalOffset;
+    inputs.width = client.right;
+    inputs.height = client.bottom;
+    return inputs;
+}
+
+// Composed in a memory bitmap and copied in one operation, so nothing
+// flickers; the context and bitmap live only for this paint.
 void CRestoreDlg::onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC screen = BeginPaint(window, &paint);
@@ -54,7 +62,9 @@ void CRestoreDlg::onPaint(HWND window) {
     const HDC memory = CreateCompatibleDC(screen);
     const HBITMAP canvas = CreateCompatibleBitmap(screen, client.right, client.bottom);
     const HGDIOBJ previous = SelectObject(memory, canvas);
-    FillRect(memory, &client, whiteBrush);
+    SetBkMode(memory, TRANSPARENT);
+    buildPanelDisplayList(state, paintInputs(client), &displayList);
+    paintDisplayList(memory, displayList, gdi);
     BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
     DeleteObject(canvas);

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "app/cwnd.h"
+#include "ui/panel_display_list.h"
+#include "ui/panel_painter_win32.h"
 
 struct ReceiverState;
 
@@ -18,16 +20,17 @@ public:
     // Invalidates the whole panel without erasing: the paint covers it all.
     void requestRepaint();
 
-    HBRUSH whiteBrush = nullptr;
-    HBRUSH greenBrush = nullptr;
-    HBRUSH blueBrush = nullptr;
-    HPEN redPen = nullptr;
-    HPEN bluePen = nullptr;
-    HPEN greenPen = nullptr;
-    ReceiverState& state;
-    HBITMAP skyBitmap = nullptr;
+    // Loaded and deleted by the main window; the panel only draws it.
+    void setSkyBitmap(HBITMAP bitmap) { gdi.skyBitmap = bitmap; }
+    HBITMAP skyBitmap() const { return gdi.skyBitmap; }
 
 private:
     LRESULT onInitDialog();
     void onPaint(HWND window);
+    PanelInputs paintInputs(const RECT& client) const;
+
+    ReceiverState& state;
+    PanelGdiObjects gdi;
+    // Rebuilt on every paint; kept here because it is too large for the stack.
+    PanelDisplayList displayList;
 };

@@ -1,0 +1,23 @@
+#pragma once
+// Executes the graphics panel's display list with GDI. Every coordinate and
+// colour comes from the list; this file only knows how to draw each kind.
+
+#include <windows.h>
+
+#include <iterator>
+
+#include "ui/panel_display_list.h"
+
+// Made once for the whole run, one per colour of the list's palettes.
+struct PanelGdiObjects {
+    HBRUSH brushes[std::size(panelBrushColors)] = {};
+    HPEN pens[std::size(panelPenColors)] = {};
+    HBITMAP skyBitmap = nullptr;
+
+    void create();
+};
+
+// Copies the bitmap at its own size to (x, y) of the context.
+BOOL drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation);
+
+void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObjects& objects);
