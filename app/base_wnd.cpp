@@ -182,6 +182,10 @@ LRESULT CBaseWnd::onDeviceChange(WPARAM event) {
 }
 
 int CBaseWnd::onLineReady() {
+    if (readerBeingStopped()) {
+        rxRing.clear();  // from a connection that is ending, not for this one's state
+        return 0;
+    }
     return intake.onLineReady(rxRing);
 }
 

@@ -17,6 +17,10 @@ ByteRing rxRing;
 namespace {
 
 HANDLE readerThreadHandle = nullptr;
+// Set while the user-interface thread waits for a reader to end; a line that
+// reader hands over meanwhile belongs to no connection.
+bool stoppingReader = false;
+bool replaying = false;
 
 // Lets the other thread see the withdrawn handle before it is closed.
 void closeTakenHandle() {
@@ -26,9 +30,10 @@ void closeTakenHandle() {
     }
 }
 
+// A recording is opened for reading only: nothing can change it.
 HANDLE openPath() {
-    return CreateFileW(asWide(portPath.c_str()), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                       OPEN_EXISTING, 0, nullptr);
+    const DWORD access = replaying ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    return CreateFileW(asWide(portPath.c_str()), access, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 // 8N1, no flow control; DTR and RTS held low at first, raised once the
@@ -90,8 +95,9 @@ int chooseReplayFile(HWND owner) {
     dialog.lpstrFile = file;
     dialog.nMaxFile = 260;
     dialog.lpstrTitle = L"WAVE Files";
-    dialog.Flags =
-        OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    // The working directory stays where the settings file is.
+    dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                   OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) {
         return 0;
     }
@@ -172,33 +178,53 @@ int startReader(HWND owner) {
 
 }  // namespace
 
-void stopReader(DWORD timeoutMs) {
+int stopReader(DWORD timeoutMs) {
     if (readerThreadHandle == nullptr) {
-        return;
+        return 1;
     }
     readerRunning.store(0);
+    stoppingReader = true;
     const DWORD start = GetTickCount();
+    DWORD result = WAIT_TIMEOUT;
     for (;;) {
         const DWORD waited = GetTickCount() - start;
         if (waited >= timeoutMs) {
             break;
         }
-        const DWORD result = MsgWaitForMultipleObjects(1, &readerThreadHandle, FALSE,
-                                                       timeoutMs - waited, QS_SENDMESSAGE);
+        result = MsgWaitForMultipleObjects(1, &readerThreadHandle, FALSE, timeoutMs - waited,
+                                           QS_SENDMESSAGE);
         if (result != WAIT_OBJECT_0 + 1) {
             break;
         }
         MSG message;
         PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
+    stoppingReader = false;
+    if (result != WAIT_OBJECT_0) {
+        return 0;  // still alive: kept, and waited for again at the next start
+    }
     CloseHandle(readerThreadHandle);
     readerThreadHandle = nullptr;
+    return 1;
+}
+
+bool readerBeingStopped() {
+    return stoppingReader;
+}
+
+bool connectionIsReplay() {
+    return replaying;
 }
 
 int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
     closeTakenHandle();
+    // Two readers never run at once: one left from an earlier connection that
+    // does not end in time fails this start rather than share the ring.
+    if (!stopReader(2000)) {
+        return 0;
+    }
     const char16_t* text = asText16(label);
-    const bool replaying = isReplayLabel(text);
+    replaying = isReplayLabel(text);
     if (replaying ? !chooseReplayFile(owner) : !portPathFromLabel(text, &portPath)) {
         return 0;
     }
@@ -209,10 +235,7 @@ int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
     if (!replaying) {
         configurePort(opened, baudIndex);
     }
-    // Two readers never run at once, and no stale bytes of an earlier
-    // connection reach the first line of this one.
-    stopReader(2000);
-    rxRing.clear();
+    rxRing.clear();  // no stale bytes of an earlier connection reach this one
     portHandle.store(opened);
     return startReader(owner);
 }

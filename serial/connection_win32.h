@@ -28,5 +28,10 @@ int closeConnection();
 int reopenPort(int baudIndex);
 
 // Stops a reader left from an earlier connection and waits until it has ended,
-// still answering the line-ready message it may be sending meanwhile.
-void stopReader(DWORD timeoutMs);
+// still answering the line-ready message it may be sending meanwhile. Returns 1
+// when no reader is left, 0 when one is still running after the wait.
+int stopReader(DWORD timeoutMs);
+// True while stopReader waits: a line handed over then must not be taken in.
+bool readerBeingStopped();
+// True while the connection (open or being reopened) is a replayed recording.
+bool connectionIsReplay();
