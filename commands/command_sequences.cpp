@@ -1,5 +1,7 @@
 #include "command_sequences.h"
 
+#include <initializer_list>
+
 #include "serial/baud_rates.h"
 
 namespace {
@@ -46,21 +48,28 @@ const char16_t* rateSentence(CommandSequence& sequence, const char* pattern, int
     return sequence.text.c_str();
 }
 
+// One family after the other: each sentence as it is, 200 ms before the next.
+void sendPaced(SequenceBuilder& b, std::initializer_list<const char16_t*> sentences) {
+    for (const char16_t* sentence : sentences) {
+        b.send(sentence);
+        b.pause(200);
+    }
+}
+
+// A reset receiver starts the time to first fix afresh, without old positions.
+void restartMeasurement(SequenceBuilder& b, StepAction clearTables) {
+    b.act(StepAction::resetFirstFix);
+    b.withText(StepAction::setTitle, programTitle);
+    b.act(clearTables);
+}
+
 void coldStart(SequenceBuilder& b) {
     b.act(StepAction::disableColdStart);
     b.act(StepAction::emptyVersionFields);
-    b.act(StepAction::resetFirstFix);
-    b.withText(StepAction::setTitle, programTitle);
-    b.act(StepAction::clearFirstBand);
+    restartMeasurement(b, StepAction::clearFirstBand);
     b.console(receiverCommandOk);
-    b.send(u"$PSRF104,0,0,0,96000,237759,1946,12,4*1D");
-    b.pause(200);
-    b.send(u"$PMTK103*30");
-    b.pause(200);
-    b.send(u"$PAIR006*3C");
-    b.pause(200);
-    b.send(u"@GCD");
-    b.pause(200);
+    sendPaced(
+        b, {u"$PSRF104,0,0,0,96000,237759,1946,12,4*1D", u"$PMTK103*30", u"$PAIR006*3C", u"@GCD"});
     b.frame(cfgRstFrame);
     b.act(StepAction::setResetPending);
 }
@@ -68,14 +77,7 @@ void coldStart(SequenceBuilder& b) {
 void getVersion(SequenceBuilder& b) {
     b.console(receiverCommandOk);
     b.act(StepAction::emptyVersionFields);
-    b.send(u"@VER");
-    b.pause(200);
-    b.send(u"$PMTK605*31");
-    b.pause(200);
-    b.send(u"$PSRF125*21");
-    b.pause(200);
-    b.send(u"$PAIR020*38");
-    b.pause(200);
+    sendPaced(b, {u"@VER", u"$PMTK605*31", u"$PSRF125*21", u"$PAIR020*38"});
     b.frame(monVerPoll);
 }
 
@@ -88,17 +90,10 @@ void factoryReset(SequenceBuilder& b, CommandSequence& sequence, int baudIndex) 
     }
     b.act(StepAction::emptyVersionFields);
     b.act(StepAction::disableFactoryReset);
-    b.act(StepAction::resetFirstFix);
-    b.withText(StepAction::setTitle, programTitle);
-    b.act(StepAction::clearAll);
+    restartMeasurement(b, StepAction::clearAll);
     b.console(receiverCommandOk);
     b.pause(200);
-    b.send(u"$PMTK104*37");
-    b.pause(200);
-    b.send(u"@GSR");
-    b.pause(200);
-    b.send(u"$PAIR007*3D");
-    b.pause(200);
+    sendPaced(b, {u"$PMTK104*37", u"@GSR", u"$PAIR007*3D"});
     if (rateText != nullptr) {
         b.sendChecked(rateText);
     }
