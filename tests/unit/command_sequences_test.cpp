@@ -1,4 +1,5 @@
-// Every command's bytes and port actions, time for time after its start.
+// Every command's bytes and port actions, time for time after its start, and
+// what it changes at once.
 
 #include "commands/command_sequences.h"
 
@@ -13,30 +14,20 @@
 namespace {
 
 const std::string cfgRst = bytesOf(cfgRstFrame);
-const std::string resetA0A2 = bytesOf(resetFrameA0A2);
+const std::string a0a2 = bytesOf(resetFrameA0A2);
+const std::string pair023 = "$PAIR023*3B\r\n";
 
-struct Case {
-    Command command;
-    std::vector<PortEvent> expected;
-};
-
-// One baud-change pass, from its start.
-std::vector<PortEvent> pass(std::uint32_t at, const std::string& rateSentence) {
-    return {{at, rateSentence},      {at + 500, "$PAIR023*3B\r\n"}, {at + 1500, "<close>"},
-            {at + 2000, "<open 5>"}, {at + 2500, "<publish>"},      {at + 3000, "<purge>"}};
-}
-
-std::vector<PortEvent> threePasses(const std::string& rateSentence) {
-    std::vector<PortEvent> all;
-    for (std::uint32_t at : {0u, 3000u, 6000u}) {
-        const auto one = pass(at, rateSentence);
-        all.insert(all.end(), one.begin(), one.end());
-    }
-    return all;
+std::vector<PortEvent> run(Command command, RecordingCommandHost& host) {
+    auto state = std::make_unique<ReceiverState>();
+    CommandSet commands(host, *state);
+    commands.request(command, host.now);
+    host.runToEnd(commands);
+    return host.port;
 }
 
 TEST(CommandSequences, EachCommandWritesItsBytesAtItsTimes) {
-    const Case cases[] = {
+    const std::string baud = "$PAIR864,0,0,115200*1B\r\n";
+    const std::pair<Command, std::vector<PortEvent>> cases[] = {
         {Command::coldStart,
          {{0, "$PSRF104,0,0,0,96000,237759,1946,12,4*1D\r\n"},
           {200, "$PMTK103*30\r\n"},
@@ -49,14 +40,13 @@ TEST(CommandSequences, EachCommandWritesItsBytesAtItsTimes) {
           {400, "$PSRF125*21\r\n"},
           {600, "$PAIR020*38\r\n"},
           {800, bytesOf(monVerPoll)}}},
-        // The console text comes at 0, the first write 200 ms later.
-        {Command::factoryReset,
+        {Command::factoryReset,  // the console text at 0, the first write 200 ms later
          {{200, "$PMTK104*37\r\n"},
           {400, "@GSR\r\n"},
           {600, "$PAIR007*3D\r\n"},
           {800, "$PSRF100,0,9600,8,1,0*0C\r\n"},
-          {1400, resetA0A2},
-          {1600, resetA0A2},
+          {1400, a0a2},
+          {1600, a0a2},
           {1800, cfgRst}}},
         {Command::powerSaveOn, {{0, "$PSRF150,0,300,1000,1\r\n"}}},
         {Command::powerSaveOff, {{0, "$PSRF150,0,1000,1000,0\r\n"}}},
@@ -68,113 +58,91 @@ TEST(CommandSequences, EachCommandWritesItsBytesAtItsTimes) {
         {Command::vtgOff, {{0, "$PSRF103,05,00,00,01*21\r\n"}}},
         {Command::defaultMode,
          {{0, "$PAIR864,0,0,921600*10\r\n"},
-          {500, "$PAIR023*3B\r\n"},
+          {500, pair023},
           {2500, "<close>"},
           {3000, "<open 7>"},
           {3500, "<publish>"},
           {4000, "<purge>"}}},
-        {Command::changeBaud, threePasses("$PAIR864,0,0,115200*1B\r\n")},
+        {Command::changeBaud,
+         {{0, baud},
+          {500, pair023},
+          {1500, "<close>"},
+          {2000, "<open 5>"},
+          {2500, "<publish>"},
+          {3000, "<purge>"},
+          {3000, baud},
+          {3500, pair023},
+          {4500, "<close>"},
+          {5000, "<open 5>"},
+          {5500, "<publish>"},
+          {6000, "<purge>"},
+          {6000, baud},
+          {6500, pair023},
+          {7500, "<close>"},
+          {8000, "<open 5>"},
+          {8500, "<publish>"},
+          {9000, "<purge>"}}},
     };
-    for (const Case& c : cases) {
-        auto bench = std::make_unique<CommandBench>();
-        bench->host.now = bench->host.base = 50000;
-        EXPECT_EQ(bench->commands.request(c.command, bench->host.now), 1);
-        bench->host.runToEnd(bench->commands);
-        EXPECT_EQ(bench->host.port, c.expected) << static_cast<int>(c.command);
-        EXPECT_TRUE(bench->commands.idle());
+    for (const auto& [command, expected] : cases) {
+        RecordingCommandHost host;
+        host.now = host.base = 50000;
+        EXPECT_EQ(run(command, host), expected) << static_cast<int>(command);
     }
 }
 
-TEST(CommandSequences, ImmediateEffectsComeBeforeTheFirstWrite) {
-    struct Effects {
-        Command command;
-        std::vector<std::string> panel;
-        int resetPending;
-    };
+TEST(CommandSequences, PanelAndStateChangeWhenTheCommandStarts) {
     const std::string ok = "console $PSRF\r\n...OK\r\n";
-    const Effects cases[] = {
-        {Command::coldStart, {"disable cold start", "core []", "fw []", "title Skyvane", ok}, 1},
-        {Command::factoryReset,
-         {"core []", "fw []", "disable factory reset", "title Skyvane", ok},
-         1},
-        {Command::getVersion, {ok, "core []", "fw []"}, 0},
-        {Command::vtgOff, {ok}, 0},
-        {Command::defaultMode, {ok, "select 7"}, 0},
-        {Command::changeBaud, {ok, "select 5"}, 0},
+    const std::pair<Command, std::vector<std::string>> cases[] = {
+        {Command::coldStart, {"disable cold start", "core []", "fw []", "title Skyvane", ok}},
+        {Command::factoryReset, {"core []", "fw []", "disable factory reset", "title Skyvane", ok}},
+        {Command::getVersion, {ok, "core []", "fw []"}},
+        {Command::defaultMode, {ok, "select 7"}},
+        {Command::changeBaud, {ok, "select 5"}},
     };
-    for (const Effects& c : cases) {
+    for (const auto& [command, panel] : cases) {
         auto bench = std::make_unique<CommandBench>();
         ReceiverState& state = bench->state;
-        state.tables[gpsL1].records[3].inView = 1;
-        state.tables[gpsL5].records[3].inView = 1;
+        state.tables[gpsL1].records[3].inView = state.tables[gpsL5].records[3].inView = 1;
         state.fix.statusText.assignAscii("3D");
         state.ttffDone = 1;
-        state.ttffStartTick = 77;
-        bench->commands.request(c.command, 0);
-        EXPECT_EQ(bench->host.panel, c.panel) << static_cast<int>(c.command);
+        bench->commands.request(command, 0);
+        EXPECT_EQ(bench->host.panel, panel);
         EXPECT_EQ(state.resetPending, 0) << "set only after the last write";
         bench->host.runToEnd(bench->commands);
-        EXPECT_EQ(state.resetPending, c.resetPending);
 
-        const bool reset = c.command == Command::coldStart || c.command == Command::factoryReset;
+        const bool reset = command == Command::coldStart || command == Command::factoryReset;
+        EXPECT_EQ(state.resetPending, reset ? 1 : 0);
         EXPECT_EQ(state.ttffDone, reset ? 0 : 1);
-        EXPECT_EQ(state.ttffStartTick, reset ? 0u : 77u);
         EXPECT_EQ(state.fix.statusText.empty(), reset);
         EXPECT_EQ(state.tables[gpsL1].records[3].inView, reset ? 0 : 1);
-        EXPECT_EQ(state.tables[gpsL5].records[3].inView,
-                  c.command == Command::factoryReset ? 0 : 1);
+        EXPECT_EQ(state.tables[gpsL5].records[3].inView, command == Command::factoryReset ? 0 : 1);
     }
 }
 
-TEST(CommandSequences, MissingRateLeavesOutOnlyWhatNeedsIt) {
-    auto bench = std::make_unique<CommandBench>();
-    bench->host.baudList = -1;
-    bench->commands.request(Command::factoryReset, 0);
-    bench->host.runToEnd(bench->commands);
-    const std::vector<PortEvent> withoutRate = {{200, "$PMTK104*37\r\n"}, {400, "@GSR\r\n"},
-                                                {600, "$PAIR007*3D\r\n"}, {1400, resetA0A2},
-                                                {1600, resetA0A2},        {1800, cfgRst}};
-    EXPECT_EQ(bench->host.port, withoutRate);
-    EXPECT_EQ(bench->state.resetPending, 1);
-
+TEST(CommandSequences, NoRateOrNoPortLeavesOutOnlyWhatNeedsIt) {
+    RecordingCommandHost noRate;
+    noRate.baudList = -1;
+    const std::vector<PortEvent> withoutRate = {{200, "$PMTK104*37\r\n"},
+                                                {400, "@GSR\r\n"},
+                                                {600, "$PAIR007*3D\r\n"},
+                                                {1400, a0a2},
+                                                {1600, a0a2},
+                                                {1800, cfgRst}};
+    EXPECT_EQ(run(Command::factoryReset, noRate), withoutRate);
     for (int position : {-1, 8, 1000}) {
-        auto idle = std::make_unique<CommandBench>();
-        idle->host.newRate = position;
-        EXPECT_EQ(idle->commands.request(Command::changeBaud, 0), 1);
-        EXPECT_TRUE(idle->commands.idle());
-        EXPECT_TRUE(idle->host.port.empty()) << position;
-        EXPECT_TRUE(idle->host.panel.empty()) << position;
+        RecordingCommandHost host;
+        host.newRate = position;
+        EXPECT_TRUE(run(Command::changeBaud, host).empty());
+        EXPECT_TRUE(host.panel.empty());
     }
-}
-
-TEST(CommandSequences, ChangeBaudUsesTheChosenRateAndOtherRatesFormat) {
-    const std::pair<int, std::string> rates[] = {{0, "$PAIR864,0,0,4800*10\r\n"},
-                                                 {7, "$PAIR864,0,0,921600*10\r\n"}};
-    for (const auto& [index, sentence] : rates) {
-        auto bench = std::make_unique<CommandBench>();
-        bench->host.newRate = index;
-        bench->commands.request(Command::changeBaud, 0);
-        bench->host.runToEnd(bench->commands);
-        ASSERT_EQ(bench->host.port.size(), 18u);
-        EXPECT_EQ(bench->host.port[12].second, sentence);
-        EXPECT_EQ(bench->host.port[15].second, "<open " + std::to_string(index) + ">");
-        EXPECT_EQ(bench->host.baudList, index);
-    }
-}
-
-TEST(CommandSequences, NothingIsWrittenToAReplayOrWithoutAConnection) {
+    // A replay is never written to, but it is still reopened (and so restarts).
     for (ConnectionKind kind : {ConnectionKind::replay, ConnectionKind::none}) {
-        auto bench = std::make_unique<CommandBench>();
-        bench->host.kind = kind;
-        bench->commands.request(Command::coldStart, 0);
-        bench->commands.request(Command::defaultMode, 0);
-        bench->host.runToEnd(bench->commands);
-        EXPECT_TRUE(bench->host.writesOnly().empty());
-        EXPECT_EQ(bench->state.resetPending, 1);
-        // The reopen still happens: it restarts a replay from its beginning.
+        RecordingCommandHost host;
+        host.kind = kind;
         const std::vector<PortEvent> reopen = {
-            {3300, "<close>"}, {3800, "<open 7>"}, {4300, "<publish>"}, {4800, "<purge>"}};
-        EXPECT_EQ(bench->host.port, reopen);
+            {2500, "<close>"}, {3000, "<open 7>"}, {3500, "<publish>"}, {4000, "<purge>"}};
+        EXPECT_EQ(run(Command::defaultMode, host), reopen);
+        EXPECT_EQ(run(Command::coldStart, host), reopen) << "nothing added";
     }
 }
 

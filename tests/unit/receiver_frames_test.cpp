@@ -4,57 +4,41 @@
 
 namespace {
 
-// UBX: sync B5 62, class, id, little-endian payload length, payload, then the
-// two running sums over class to payload.
-void expectUbxFrame(const ByteFrame& frame, std::uint8_t cls, std::uint8_t id) {
-    ASSERT_GE(frame.count, 8u);
+// Sync B5 62, class, id, little-endian payload length, payload, then the two
+// running sums over class to payload.
+void expectUbx(const ByteFrame& frame, std::size_t count, std::uint8_t cls, std::uint8_t id) {
     const std::uint8_t* b = frame.bytes;
-    EXPECT_EQ(b[0], 0xB5);
-    EXPECT_EQ(b[1], 0x62);
-    EXPECT_EQ(b[2], cls);
-    EXPECT_EQ(b[3], id);
-    const std::size_t payload = b[4] | (b[5] << 8);
-    ASSERT_EQ(frame.count, 8 + payload);
+    ASSERT_EQ(frame.count, count);
+    EXPECT_EQ((b[0] << 8) | b[1], 0xB562);
+    EXPECT_EQ((b[2] << 8) | b[3], (cls << 8) | id);
+    EXPECT_EQ(8u + (b[4] | (b[5] << 8)), count);
     std::uint8_t a = 0, c = 0;
-    for (std::size_t i = 2; i < 6 + payload; ++i) {
-        a = static_cast<std::uint8_t>(a + b[i]);
-        c = static_cast<std::uint8_t>(c + a);
+    for (std::size_t i = 2; i < count - 2; ++i) {
+        c = static_cast<std::uint8_t>(c + (a = static_cast<std::uint8_t>(a + b[i])));
     }
-    EXPECT_EQ(b[6 + payload], a);
-    EXPECT_EQ(b[7 + payload], c);
+    EXPECT_EQ((b[count - 2] << 8) | b[count - 1], (a << 8) | c);
 }
 
-TEST(ReceiverFrames, UbxFramesCarryTheirOwnLengthAndChecksum) {
-    expectUbxFrame(monVerPoll, 0x0A, 0x04);
-    EXPECT_EQ(monVerPoll.count, 8u);
-    expectUbxFrame(cfgRstFrame, 0x06, 0x04);
-    ASSERT_EQ(cfgRstFrame.count, 12u);
-    // Clear mask 0xB9FF, then reset mode 2.
-    EXPECT_EQ(cfgRstFrame.bytes[6], 0xFF);
-    EXPECT_EQ(cfgRstFrame.bytes[7], 0xB9);
-    EXPECT_EQ(cfgRstFrame.bytes[8], 0x02);
-}
+TEST(ReceiverFrames, EachFrameCarriesItsLengthAndChecksum) {
+    expectUbx(monVerPoll, 8, 0x0A, 0x04);
+    expectUbx(cfgRstFrame, 12, 0x06, 0x04);
+    EXPECT_EQ((cfgRstFrame.bytes[7] << 8) | cfgRstFrame.bytes[6], 0xB9FF);  // clear mask
+    EXPECT_EQ(cfgRstFrame.bytes[8], 0x02);                                  // reset mode
 
-// A0 A2, big-endian payload length, payload, big-endian 15-bit sum, B0 B3.
-TEST(ReceiverFrames, ResetFrameA0A2IsFramedAndSummed) {
-    const ByteFrame& frame = resetFrameA0A2;
-    ASSERT_EQ(frame.count, 33u);
-    const std::uint8_t* b = frame.bytes;
-    EXPECT_EQ(b[0], 0xA0);
-    EXPECT_EQ(b[1], 0xA2);
-    const std::size_t payload = (b[2] << 8) | b[3];
-    ASSERT_EQ(frame.count, 8 + payload);
+    // A0 A2, big-endian payload length, payload 0x80 ... 0x0C 0x39, big-endian
+    // sum of the payload, B0 B3.
+    const std::uint8_t* b = resetFrameA0A2.bytes;
+    ASSERT_EQ(resetFrameA0A2.count, 33u);
+    EXPECT_EQ((b[0] << 8) | b[1], 0xA0A2);
+    EXPECT_EQ((b[2] << 8) | b[3], 25);
     unsigned sum = 0;
-    int nonZero = 0;
-    for (std::size_t i = 4; i < 4 + payload; ++i) {
+    for (int i = 4; i < 29; ++i) {
         sum += b[i];
-        nonZero += b[i] != 0;
     }
-    EXPECT_EQ(nonZero, 3);
-    EXPECT_EQ(b[4], 0x80);
-    EXPECT_EQ(((b[4 + payload] << 8) | b[5 + payload]), static_cast<int>(sum & 0x7FFF));
-    EXPECT_EQ(b[6 + payload], 0xB0);
-    EXPECT_EQ(b[7 + payload], 0xB3);
+    EXPECT_EQ(sum, 0x80u + 0x0C + 0x39);
+    EXPECT_EQ(b[28], 0x39);
+    EXPECT_EQ(static_cast<unsigned>((b[29] << 8) | b[30]), sum);
+    EXPECT_EQ((b[31] << 8) | b[32], 0xB0B3);
 }
 
 }  // namespace

@@ -12,15 +12,15 @@
 #include "commands/receiver_frames.h"
 #include "nmea/receiver_state.h"
 
-// Time after the start of the run, and the bytes written or "<close>",
-// "<open N>", "<publish>", "<purge>".
+// Time after `base`, and the bytes written or "<close>", "<open N>",
+// "<publish>", "<purge>".
 using PortEvent = std::pair<std::uint32_t, std::string>;
 
 inline std::string bytesOf(const ByteFrame& frame) {
     return std::string(reinterpret_cast<const char*>(frame.bytes), frame.count);
 }
 
-inline std::string narrowField(const char16_t* text) {
+inline std::string narrowed(const char16_t* text) {
     std::string bytes;
     for (; *text != 0; ++text) {
         bytes.push_back(static_cast<char>(*text & 0xFF));
@@ -30,7 +30,7 @@ inline std::string narrowField(const char16_t* text) {
 
 class RecordingCommandHost : public CommandHost {
 public:
-    // Inputs the commands read.
+    // What the commands read.
     ConnectionKind kind = ConnectionKind::port;
     int baudList = 1;
     int newRate = 5;
@@ -43,50 +43,35 @@ public:
     std::vector<PortEvent> port;
     std::vector<std::string> panel;
 
-    void writeBytes(const std::uint8_t* bytes, std::size_t count) override {
-        record(std::string(reinterpret_cast<const char*>(bytes), count));
+    void writeBytes(const std::uint8_t* b, std::size_t n) override {
+        onPort(std::string(reinterpret_cast<const char*>(b), n));
     }
-    void appendConsoleText(const char16_t* text) override {
-        panel.push_back("console " + narrowField(text));
-    }
-    void setCoreVersion(const char16_t* text) override {
-        panel.push_back("core [" + narrowField(text) + "]");
-    }
-    void setFirmwareVersion(const char16_t* text) override {
-        panel.push_back("fw [" + narrowField(text) + "]");
-    }
-    void disableColdStart() override { panel.push_back("disable cold start"); }
-    void disableFactoryReset() override { panel.push_back("disable factory reset"); }
-    void setWindowTitle(const char16_t* title) override {
-        panel.push_back("title " + narrowField(title));
-    }
+    void appendConsoleText(const char16_t* t) override { onPanel("console " + narrowed(t)); }
+    void setCoreVersion(const char16_t* t) override { onPanel("core [" + narrowed(t) + "]"); }
+    void setFirmwareVersion(const char16_t* t) override { onPanel("fw [" + narrowed(t) + "]"); }
+    void disableColdStart() override { onPanel("disable cold start"); }
+    void disableFactoryReset() override { onPanel("disable factory reset"); }
+    void setWindowTitle(const char16_t* t) override { onPanel("title " + narrowed(t)); }
     int baudListPosition() override { return baudList; }
     int newRatePosition() override { return newRate; }
-    void selectBaudListPosition(int position) override {
-        baudList = position;
-        panel.push_back("select " + std::to_string(position));
+    void selectBaudListPosition(int p) override {
+        onPanel("select " + std::to_string(baudList = p));
     }
-    void readSendText(char16_t* text, std::size_t size) override { copy(sendField, text, size); }
-    void readModText(char16_t* text, std::size_t size) override { copy(modField, text, size); }
-    void readAutoPeriodText(char16_t* text, std::size_t size) override {
-        copy(periodField, text, size);
-    }
-    void untickAuto() override { panel.push_back("untick auto"); }
-    void setSignalOffset(std::int32_t offset) override {
-        panel.push_back("offset " + std::to_string(offset));
-    }
-    void startAutoSendTimer(std::uint32_t periodMs) override {
-        panel.push_back("timer " + std::to_string(periodMs));
-    }
-    void stopAutoSendTimer() override { panel.push_back("timer stop"); }
+    void readSendText(char16_t* t, std::size_t size) override { read(sendField, t, size); }
+    void readModText(char16_t* t, std::size_t size) override { read(modField, t, size); }
+    void readAutoPeriodText(char16_t* t, std::size_t size) override { read(periodField, t, size); }
+    void untickAuto() override { onPanel("untick auto"); }
+    void setSignalOffset(std::int32_t v) override { onPanel("offset " + std::to_string(v)); }
+    void startAutoSendTimer(std::uint32_t ms) override { onPanel("timer " + std::to_string(ms)); }
+    void stopAutoSendTimer() override { onPanel("timer stop"); }
     ConnectionKind connectionKind() override { return kind; }
-    void closePortForReopen() override { record("<close>"); }
-    int openPortAgain(int baudIndex) override {
-        record("<open " + std::to_string(baudIndex) + ">");
+    void closePortForReopen() override { onPort("<close>"); }
+    int openPortAgain(int index) override {
+        onPort("<open " + std::to_string(index) + ">");
         return openResult;
     }
-    void purgeAndPublish() override { record("<publish>"); }
-    void purgeAndClearErrors() override { record("<purge>"); }
+    void purgeAndPublish() override { onPort("<publish>"); }
+    void purgeAndClearErrors() override { onPort("<purge>"); }
 
     // Polls at each time the set asks for, until nothing is left.
     void runToEnd(CommandSet& commands) {
@@ -96,27 +81,15 @@ public:
         }
     }
 
-    std::vector<std::string> writesOnly() const {
-        std::vector<std::string> writes;
-        for (const PortEvent& event : port) {
-            if (event.second[0] != '<') {
-                writes.push_back(event.second);
-            }
-        }
-        return writes;
-    }
-
 private:
-    void record(std::string what) { port.emplace_back(now - base, std::move(what)); }
-
-    static void copy(const std::u16string& field, char16_t* text, std::size_t size) {
-        const std::size_t n = field.size() < size - 1 ? field.size() : size - 1;
-        field.copy(text, n);
-        text[n] = 0;
+    void onPort(std::string what) { port.emplace_back(now - base, std::move(what)); }
+    void onPanel(std::string what) { panel.push_back(std::move(what)); }
+    static void read(const std::u16string& field, char16_t* text, std::size_t size) {
+        text[field.copy(text, size - 1)] = 0;
     }
 };
 
-// One command run to its end on a fresh host and state.
+// A fresh host and state, kept off the stack for the state's size.
 struct CommandBench {
     RecordingCommandHost host;
     ReceiverState state;
