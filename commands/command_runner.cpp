@@ -1,5 +1,7 @@
 #include "command_runner.h"
 
+#include <string>
+
 #include "command_host.h"
 #include "command_sequences.h"
 #include "step_execution.h"
@@ -8,15 +10,8 @@ namespace {
 
 bool sameText(const CommandText& a, const CommandText& b) {
     const std::size_t length = a.length();
-    if (length != b.length()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < length; ++i) {
-        if (a.c_str()[i] != b.c_str()[i]) {
-            return false;
-        }
-    }
-    return true;
+    return length == b.length() &&
+           std::char_traits<char16_t>::compare(a.c_str(), b.c_str(), length) == 0;
 }
 
 }  // namespace
@@ -39,7 +34,10 @@ bool CommandRunner::enqueue(const CommandRequest& request) {
     if (waiting == commandQueueCapacity) {
         return false;
     }
-    queue[(queueHead + waiting) % commandQueueCapacity] = request;
+    // Only the text's used units are copied; the rest of its array is never read.
+    CommandRequest& slot = queue[(queueHead + waiting) % commandQueueCapacity];
+    slot.command = request.command;
+    slot.text.assign(request.text.c_str());
     ++waiting;
     return true;
 }
@@ -101,7 +99,7 @@ void CommandRunner::runDueSteps(std::uint32_t now) {
 }
 
 int CommandRunner::msUntilNextStep(std::uint32_t now) const {
-    if (!running) {
+    if (!running || nextStep >= sequence.count) {
         return waiting > 0 ? 0 : -1;
     }
     const std::uint32_t due = sequence.steps[nextStep].atMs;
