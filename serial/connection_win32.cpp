@@ -7,8 +7,6 @@
 #include "serial/byte_filter.h"
 #include "serial/port_label.h"
 
-const DWORD baudRates[baudRateCount] = {4800, 9600, 19200, 38400, 57600, 115200, 460800, 921600};
-
 std::atomic<HANDLE> portHandle{INVALID_HANDLE_VALUE};
 std::atomic<LONG> readerRunning{1};
 FixedText<128> portPath;

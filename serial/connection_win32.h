@@ -7,10 +7,8 @@
 #include <atomic>
 
 #include "base/fixed_text.h"
+#include "serial/baud_rates.h"
 #include "serial/byte_ring.h"
-
-constexpr int baudRateCount = 8;
-extern const DWORD baudRates[baudRateCount];
 
 // Absent (INVALID_HANDLE_VALUE) when there is no connection and during a reopen.
 extern std::atomic<HANDLE> portHandle;
