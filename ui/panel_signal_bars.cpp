@@ -41,8 +41,8 @@ void drawTracked(const SatRecord& record, std::int64_t strength, SlotCell cell,
         out.fill(hollowBarInside(cell, height), panelWhite);
     }
     drawMarker(record, used ? panelBlue : panelGreen, numberColor, number, out);
-    NumberText shown;
-    shown.format("%lld", static_cast<long long>(height));
+    NumberText shown;  // at most 50, and at least the lowest 32-bit level
+    shown.format("%d", static_cast<int>(height));
     out.text(strengthBox(cell), panelMagenta, TextPlacement::topLeft, shown.c_str());
 }
 
