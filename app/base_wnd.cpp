@@ -3,6 +3,7 @@
 #include <dbt.h>
 
 #include "app/about.h"
+#include "app/command_messages.h"
 #include "app/messages.h"
 #include "app/settings.h"
 #include "res/resource.h"
@@ -87,14 +88,20 @@ LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             return onLogStart();
         case MSG_LOG_STOP:
             return onLogStop();
-        default:
+        default: {
+            Command command;
+            if (commandForMessage(message, &command)) {
+                return onReceiverCommand(command);
+            }
             return DefWindowProcW(window, message, wParam, lParam);
+        }
     }
 }
 
 LRESULT CBaseWnd::onCreate(HWND window) {
     creating = 1;
     intakeHost.setMainWindow(window);
+    commandHost.setMainWindow(window);
     RECT client;
     GetClientRect(window, &client);
     restoreDlg.setSkyBitmap(LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL)));
@@ -122,7 +129,8 @@ LRESULT CBaseWnd::onCreate(HWND window) {
 void CBaseWnd::onDestroy() {
     KillTimer(hwnd, IDT_DEVICE_CHANGE);
     DeleteObject(restoreDlg.skyBitmap());
-    if (connectionOpen()) {
+    dropCommands();  // no step of a running command outlives the window
+    if (connectionActive()) {
         closeConnection();
     }
     stopReader(2000);
@@ -163,9 +171,20 @@ void CBaseWnd::onCommand(int command) {
 }
 
 void CBaseWnd::onTimer(UINT_PTR id) {
-    if (id == IDT_DEVICE_CHANGE) {
-        KillTimer(hwnd, IDT_DEVICE_CHANGE);
-        devicePending = 0;
+    switch (id) {
+        case IDT_DEVICE_CHANGE:
+            KillTimer(hwnd, IDT_DEVICE_CHANGE);
+            devicePending = 0;
+            break;
+        case IDT_AUTO_SEND:
+            SendMessageW(hwnd, MSG_SEND_TEXT, 0, 0);
+            break;
+        case IDT_COMMAND_STEP:
+            commandTimerArmed = false;
+            runCommandSteps();
+            break;
+        default:
+            break;
     }
 }
 
@@ -186,7 +205,11 @@ int CBaseWnd::onLineReady() {
         rxRing.clear();  // from a connection that is ending, not for this one's state
         return 0;
     }
-    return intake.onLineReady(rxRing);
+    const int result = intake.onLineReady(rxRing);
+    if (!commands.idle()) {
+        runCommandSteps();  // steps stay on time while lines keep the thread busy
+    }
+    return result;
 }
 
 void CBaseWnd::readSettings() {

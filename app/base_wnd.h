@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include "app/cwnd.h"
+#include "app/window_command_host.h"
 #include "app/window_intake_host.h"
+#include "commands/command_set.h"
 #include "nmea/receiver_state.h"
 #include "nmea/sentence_intake.h"
 #include "ui/backup_dlg.h"
@@ -38,9 +40,17 @@ private:
     int onLogStart();
     int onLogStop();
     void refuseLogStart(bool reportError);
+    int onReceiverCommand(Command command);
+    void runCommandSteps();
+    void scheduleCommandSteps();
+    void dropCommands();
 
     WindowIntakeHost intakeHost{backupDlg, restoreDlg};
     SentenceIntake intake{state, intakeHost};
+    WindowCommandHost commandHost{backupDlg};
+    CommandSet commands{commandHost, state};
+    bool commandTimerArmed = false;
+    DWORD commandTimerDue = 0;
 };
 
 extern HINSTANCE moduleInstance;

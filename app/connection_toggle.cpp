@@ -9,7 +9,8 @@
 
 int CBaseWnd::onConnectionToggle() {
     backupDlg.enable(IDC_START_GPS, false);
-    if (connectionOpen()) {
+    if (connectionActive()) {
+        dropCommands();  // nothing of a running command reopens a closed port
         closeConnection();
         backupDlg.connectionRunning = 0;
         backupDlg.enable(IDC_START_GPS, true);

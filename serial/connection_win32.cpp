@@ -19,6 +19,10 @@ HANDLE readerThreadHandle = nullptr;
 // reader hands over meanwhile belongs to no connection.
 bool stoppingReader = false;
 bool replaying = false;
+// A reopen runs in timed steps: between withdrawing the old handle and
+// publishing the new one the connection lives on without a handle.
+bool reopening = false;
+HANDLE reopenedHandle = INVALID_HANDLE_VALUE;
 
 // Lets the other thread see the withdrawn handle before it is closed.
 void closeTakenHandle() {
@@ -32,6 +36,33 @@ void closeTakenHandle() {
 HANDLE openPath() {
     const DWORD access = replaying ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     return CreateFileW(asWide(portPath.c_str()), access, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+// A read returns at once with the bytes that wait, else within 100 ms.
+void setTimeouts(HANDLE port) {
+    COMMTIMEOUTS timeouts;
+    GetCommTimeouts(port, &timeouts);
+    timeouts.ReadIntervalTimeout = MAXDWORD;
+    timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
+    timeouts.ReadTotalTimeoutConstant = 100;
+    timeouts.WriteTotalTimeoutMultiplier = MAXDWORD;
+    timeouts.WriteTotalTimeoutConstant = 100;
+    SetCommTimeouts(port, &timeouts);
+}
+
+void purge(HANDLE port) {
+    PurgeComm(port, PURGE_TXCLEAR);
+    PurgeComm(port, PURGE_RXCLEAR);
+    DWORD errors = 0;
+    ClearCommError(port, &errors, nullptr);
+}
+
+void closeReopenedHandle() {
+    if (reopenedHandle != INVALID_HANDLE_VALUE) {
+        CloseHandle(reopenedHandle);
+        reopenedHandle = INVALID_HANDLE_VALUE;
+    }
+    reopening = false;
 }
 
 // 8N1, no flow control; DTR and RTS held low at first, raised once the
@@ -57,16 +88,7 @@ void configurePort(HANDLE port, int baudIndex) {
     dcb.fRtsControl = RTS_CONTROL_DISABLE;
     dcb.fAbortOnError = 1;
     SetCommState(port, &dcb);
-
-    // A one-byte read returns at once when a byte waits, else within 100 ms.
-    COMMTIMEOUTS timeouts;
-    GetCommTimeouts(port, &timeouts);
-    timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
-    timeouts.ReadTotalTimeoutConstant = 100;
-    timeouts.WriteTotalTimeoutMultiplier = MAXDWORD;
-    timeouts.WriteTotalTimeoutConstant = 100;
-    SetCommTimeouts(port, &timeouts);
+    setTimeouts(port);
 
     DWORD errors = 0;
     ClearCommError(port, &errors, nullptr);
@@ -242,28 +264,62 @@ int closeConnection() {
     readerRunning.store(0);
     Sleep(100);  // the read timeout: a reader inside a read sees the flag first
     closeTakenHandle();
+    closeReopenedHandle();
     Sleep(100);
     return 1;
 }
 
-int reopenPort(int baudIndex) {
+bool connectionActive() {
+    return connectionOpen() || reopening;
+}
+
+// Without a connection there is nothing to reopen: no step may open a port
+// the operator has closed.
+void withdrawPortForReopen() {
+    const bool active = connectionActive();
     closeTakenHandle();
-    Sleep(500);
+    closeReopenedHandle();
+    reopening = active;
+}
+
+// Only the rate changes; the timeouts are set again because a fresh handle
+// need not carry them, and a read without them could block for good.
+int reopenPort(int baudIndex) {
+    if (!reopening) {
+        return 0;
+    }
+    closeReopenedHandle();
     const HANDLE opened = openPath();
     if (opened == INVALID_HANDLE_VALUE) {
-        return 1;  // the reader waits for a handle; the next toggle starts afresh
+        return 0;  // the reader waits for a handle; the next toggle starts afresh
     }
-    DCB dcb;
-    ZeroMemory(&dcb, sizeof dcb);
-    dcb.DCBlength = sizeof dcb;
-    GetCommState(opened, &dcb);
-    dcb.BaudRate = baudRates[baudIndex];
-    SetCommState(opened, &dcb);
-    Sleep(500);
-    PurgeComm(opened, PURGE_TXCLEAR);
-    PurgeComm(opened, PURGE_RXCLEAR);
-    DWORD errors = 0;
-    ClearCommError(opened, &errors, nullptr);
-    portHandle.store(opened);
+    if (!replaying) {
+        DCB dcb;
+        ZeroMemory(&dcb, sizeof dcb);
+        dcb.DCBlength = sizeof dcb;
+        GetCommState(opened, &dcb);
+        dcb.BaudRate = baudRates[isBaudIndex(baudIndex) ? baudIndex : 0];
+        SetCommState(opened, &dcb);
+        setTimeouts(opened);
+    }
+    reopenedHandle = opened;
+    reopening = true;
     return 1;
+}
+
+void publishReopenedPort() {
+    if (reopenedHandle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    purge(reopenedHandle);
+    portHandle.store(reopenedHandle);
+    reopenedHandle = INVALID_HANDLE_VALUE;
+    reopening = false;
+}
+
+void purgePort() {
+    const HANDLE port = portHandle.load();
+    if (port != INVALID_HANDLE_VALUE) {
+        purge(port);
+    }
 }

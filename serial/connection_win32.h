@@ -23,7 +23,18 @@ inline bool connectionOpen() {
 
 int openConnection(HWND owner, const wchar_t* label, int baudIndex);
 int closeConnection();
+// An open handle, or a reopen between withdrawing one handle and publishing
+// the next: the operator's connection goes on through it.
+bool connectionActive();
+
+// A reopen at another rate, in the steps a command times: withdraw and close
+// the handle (the reader waits), open the path again at the rate (1, or 0
+// when it cannot be opened: the connection is then left without a handle),
+// purge and publish the new handle. purgePort purges the published one.
+void withdrawPortForReopen();
 int reopenPort(int baudIndex);
+void publishReopenedPort();
+void purgePort();
 
 // Stops a reader left from an earlier connection and waits until it has ended,
 // still answering the line-ready message it may be sending meanwhile. Returns 1

@@ -8,7 +8,7 @@
 
 class CommandWords {
 public:
-    static constexpr std::size_t kMaxLine = 1024;
+    static constexpr std::size_t kMaxLine = 4096;  // a send field of 1022 characters and more
     static constexpr std::size_t kMaxWords = 8;
 
     // Trailing CR and LF are dropped; a longer line keeps its first kMaxLine - 1 bytes.

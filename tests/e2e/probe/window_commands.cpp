@@ -176,13 +176,14 @@ void selectCommand(ProbeSession& session, const CommandWords& words, JsonWriter&
     if (!needControl(session, words, 1, json, &combo)) {
         return;
     }
-    if (!words.integer(2, 0, 65535, &index)) {
-        answerError(json, "an item index is needed");
+    if (!words.integer(2, -1, 65535, &index)) {
+        answerError(json, "an item index (or -1 for none) is needed");
         return;
     }
+    // -1 clears the selection, which CB_SETCURSEL reports as CB_ERR.
     LRESULT result = 0;
     if (!sendTimed(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, &result) ||
-        result == CB_ERR) {
+        (result == CB_ERR && index != -1)) {
         answerError(json, "no such item");
         return;
     }

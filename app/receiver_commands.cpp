@@ -1,0 +1,44 @@
+// The receiver commands in the main window: each command message starts or
+// queues a timed sequence, and a timer (and every received line) runs its
+// steps when they are due, so nothing sleeps on this thread.
+
+#include "app/base_wnd.h"
+#include "res/resource.h"
+
+int CBaseWnd::onReceiverCommand(Command command) {
+    const int result = commands.request(command, GetTickCount());
+    scheduleCommandSteps();
+    return result;
+}
+
+void CBaseWnd::runCommandSteps() {
+    commands.poll(GetTickCount());
+    scheduleCommandSteps();
+}
+
+// The timer is set again only when the next step's time has changed: this
+// runs after every received line.
+void CBaseWnd::scheduleCommandSteps() {
+    const DWORD now = GetTickCount();
+    const int wait = commands.msUntilNextStep(now);
+    if (wait < 0) {
+        if (commandTimerArmed) {
+            KillTimer(hwnd, IDT_COMMAND_STEP);
+            commandTimerArmed = false;
+        }
+        return;
+    }
+    const DWORD due = now + static_cast<DWORD>(wait);
+    if (commandTimerArmed && due == commandTimerDue) {
+        return;
+    }
+    SetTimer(hwnd, IDT_COMMAND_STEP, wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM,
+             nullptr);
+    commandTimerArmed = true;
+    commandTimerDue = due;
+}
+
+void CBaseWnd::dropCommands() {
+    commands.dropAll();
+    scheduleCommandSteps();
+}

@@ -1,0 +1,115 @@
+#include "window_command_host.h"
+
+#include "base/wide_win32.h"
+#include "res/resource.h"
+#include "serial/connection_win32.h"
+#include "serial/log_file_win32.h"
+#include "ui/backup_dlg.h"
+
+// One write of the whole line; the result is not looked at, as a receiver
+// that is gone simply does not answer.
+void WindowCommandHost::writeBytes(const std::uint8_t* bytes, std::size_t count) {
+    DWORD written = 0;
+    WriteFile(portHandle.load(), bytes, static_cast<DWORD>(count), &written, nullptr);
+}
+
+void WindowCommandHost::appendConsoleText(const char16_t* text) {
+    panel.appendToConsole(asWide(text));
+}
+
+void WindowCommandHost::setCoreVersion(const char16_t* text) {
+    panel.setText(IDC_CORE_VER, asWide(text));
+}
+
+void WindowCommandHost::setFirmwareVersion(const char16_t* text) {
+    panel.setText(IDC_FW_VER, asWide(text));
+}
+
+void WindowCommandHost::disableColdStart() {
+    panel.enable(IDC_COLD_START, false);
+}
+
+void WindowCommandHost::disableFactoryReset() {
+    panel.enable(IDC_FACTORY_RESET, false);
+}
+
+void WindowCommandHost::setWindowTitle(const char16_t* title) {
+    SetWindowTextW(mainWindow, asWide(title));
+}
+
+int WindowCommandHost::listPosition(int id) {
+    const LRESULT position = SendMessageW(panel.control(id), CB_GETCURSEL, 0, 0);
+    return position == CB_ERR ? -1 : static_cast<int>(position);
+}
+
+int WindowCommandHost::baudListPosition() {
+    return listPosition(IDC_BAUD_RATE);
+}
+
+int WindowCommandHost::newRatePosition() {
+    return listPosition(IDC_NEW_BAUD);
+}
+
+void WindowCommandHost::selectBaudListPosition(int position) {
+    SendMessageW(panel.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+void WindowCommandHost::readField(int id, char16_t* text, std::size_t size) {
+    if (size == 0) {
+        return;
+    }
+    text[0] = 0;
+    GetWindowTextW(panel.control(id), asWide(text), static_cast<int>(size));
+    text[size - 1] = 0;
+}
+
+void WindowCommandHost::readSendText(char16_t* text, std::size_t size) {
+    readField(IDC_SEND_TEXT, text, size);
+}
+
+void WindowCommandHost::readModText(char16_t* text, std::size_t size) {
+    readField(IDC_MOD, text, size);
+}
+
+void WindowCommandHost::readAutoPeriodText(char16_t* text, std::size_t size) {
+    readField(IDC_AUTO_PERIOD, text, size);
+}
+
+void WindowCommandHost::untickAuto() {
+    panel.setChecked(IDC_AUTO, false);
+}
+
+void WindowCommandHost::setSignalOffset(std::int32_t offset) {
+    signalOffset = offset;
+}
+
+void WindowCommandHost::startAutoSendTimer(std::uint32_t periodMs) {
+    SetTimer(mainWindow, IDT_AUTO_SEND, periodMs, nullptr);
+}
+
+void WindowCommandHost::stopAutoSendTimer() {
+    KillTimer(mainWindow, IDT_AUTO_SEND);
+}
+
+ConnectionKind WindowCommandHost::connectionKind() {
+    if (!connectionOpen()) {
+        return ConnectionKind::none;
+    }
+    return connectionIsReplay() ? ConnectionKind::replay : ConnectionKind::port;
+}
+
+void WindowCommandHost::closePortForReopen() {
+    withdrawPortForReopen();
+}
+
+int WindowCommandHost::openPortAgain(int baudIndex) {
+    return reopenPort(baudIndex);
+}
+
+void WindowCommandHost::purgeAndPublish() {
+    publishReopenedPort();
+}
+
+void WindowCommandHost::purgeAndClearErrors() {
+    purgePort();
+}
