@@ -38,6 +38,9 @@ public:
     void abandonChunk();
     // Streaming starts (again) now, without credit from before.
     void restart(Micros now) { pacer_->restart(now); }
+    // The stream starts over as after a cold start. The chunk being sent still goes out,
+    // so a line is cut only when it is longer than a chunk.
+    void restartSource() { source_->restartCold(); }
 
     bool blocked() const { return blocked_; }
     bool finished() const { return finished_; }
