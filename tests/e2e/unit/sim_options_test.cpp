@@ -33,6 +33,7 @@ TEST(SimOptions, RecordingWithDefaults) {
     EXPECT_EQ(parsed.options.baud, 115200);
     EXPECT_EQ(parsed.options.whileClosed, WhileClosed::Hold);
     EXPECT_FALSE(parsed.options.loop);
+    EXPECT_EQ(parsed.options.family, ReceiverFamily::none);
 }
 
 TEST(SimOptions, ScenarioWithPaceLoopAndLogs) {
@@ -52,6 +53,20 @@ TEST(SimOptions, ScenarioWithPaceLoopAndLogs) {
     EXPECT_STREQ(parsed.options.sentPath, "tx.bin");
     EXPECT_EQ(parsed.options.whileClosed, WhileClosed::Run);
     EXPECT_EQ(parsed.options.openDelayMs, 0);
+}
+
+TEST(SimOptions, FamilyPicksWhoseCommandsAreAnswered) {
+    const struct {
+        const char* name;
+        ReceiverFamily family;
+    } families[] = {{"none", ReceiverFamily::none}, {"psrf", ReceiverFamily::psrf},
+                    {"pmtk", ReceiverFamily::pmtk}, {"pair", ReceiverFamily::pair},
+                    {"at", ReceiverFamily::at},     {"ubx", ReceiverFamily::ubx}};
+    for (const auto& expected : families) {
+        const Parsed parsed = parse({"--link", "l", "--recording", "r", "--family", expected.name});
+        ASSERT_EQ(parsed.ok, 1) << parsed.error;
+        EXPECT_EQ(parsed.options.family, expected.family) << expected.name;
+    }
 }
 
 TEST(SimOptions, TheLastPaceGivenWins) {
@@ -77,6 +92,8 @@ TEST(SimOptions, RefusesIncompleteOrContradictoryCommandLines) {
         {"--link", "l", "--recording"},                 // missing value
         {"--link", "l", "--recording", "r", "--fast"},  // unknown option
         {"--link", "l", "--scenario", "0"},
+        {"--link", "l", "--recording", "r", "--family", "sirf"},
+        {"--link", "l", "--recording", "r", "--family"},
     };
     for (const auto& args : bad) {
         const Parsed parsed = parse(args);
