@@ -264,6 +264,7 @@ void Simulator::answerStats(Micros now) {
         .field("finished", transmitter_.finished())
         .field("family", receiverFamilyName(options_.family))
         .field("baud", static_cast<std::int64_t>(receiverControl.baud()))
+        .field("line_baud", static_cast<std::int64_t>(terminal_.lineBaud()))
         .field("rate_switches", receiverControl.rateSwitches())
         .field("cold_starts", receiverControl.coldStarts())
         .field("ms", static_cast<std::int64_t>((now - startedAt_) / 1000));
