@@ -140,13 +140,4 @@ TEST(ScenarioSource, AColdStartBeginsANewRunWhoseClockGoesOn) {
     EXPECT_EQ(readBytes(source, firstEpochs.size()), firstEpochs);
 }
 
-TEST(RecordingSource, AColdStartBeginsAtTheTop) {
-    RecordingSource source(bytesOf("1\n2\n3\n"));
-    Chunk chunk;
-    ASSERT_TRUE(source.next(chunk));
-    ASSERT_TRUE(source.next(chunk));
-    source.restartCold();
-    EXPECT_EQ(readBytes(source, 6), "1\n2\n3\n");
-}
-
 }  // namespace

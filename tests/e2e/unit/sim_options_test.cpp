@@ -55,20 +55,6 @@ TEST(SimOptions, ScenarioWithPaceLoopAndLogs) {
     EXPECT_EQ(parsed.options.openDelayMs, 0);
 }
 
-TEST(SimOptions, FamilyPicksWhoseCommandsAreAnswered) {
-    const struct {
-        const char* name;
-        ReceiverFamily family;
-    } families[] = {{"none", ReceiverFamily::none}, {"psrf", ReceiverFamily::psrf},
-                    {"pmtk", ReceiverFamily::pmtk}, {"pair", ReceiverFamily::pair},
-                    {"at", ReceiverFamily::at},     {"ubx", ReceiverFamily::ubx}};
-    for (const auto& expected : families) {
-        const Parsed parsed = parse({"--link", "l", "--recording", "r", "--family", expected.name});
-        ASSERT_EQ(parsed.ok, 1) << parsed.error;
-        EXPECT_EQ(parsed.options.family, expected.family) << expected.name;
-    }
-}
-
 TEST(SimOptions, TheLastPaceGivenWins) {
     const Parsed parsed =
         parse({"--link", "l", "--recording", "r", "--lines-per-second", "5", "--baud", "921600"});

@@ -4,7 +4,6 @@
 #include <poll.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "receiver_family.h"
 #include "recording_source.h"
 
 namespace {
@@ -45,19 +43,17 @@ protected:
         ::rmdir(folder_.c_str());
     }
 
-    void startSimulator(PaceKind pace, std::int64_t openDelayMs, bool loop = false,
-                        ReceiverFamily family = ReceiverFamily::none) {
+    void startSimulator(PaceKind pace, std::int64_t openDelayMs, bool loop = false) {
         options_.linkPath = link_.c_str();
-        options_.family = family;
         options_.pace = pace;
         options_.linesPerSecond = 1000;
         options_.openDelayMs = openDelayMs;
         options_.loop = loop;
         auto source = std::make_unique<RecordingSource>(
             std::vector<std::uint8_t>(kRecording.begin(), kRecording.end()));
-        simulator_ =
-            std::make_unique<Simulator>(options_, std::move(source), makeReplyPolicy(family), -1,
-                                        answers_, &receivedLog_, nullptr);
+        simulator_ = std::make_unique<Simulator>(options_, std::move(source),
+                                                 std::make_unique<SilentReceiver>(), -1, answers_,
+                                                 &receivedLog_, nullptr);
         ASSERT_TRUE(simulator_->start());
     }
 
@@ -220,36 +216,6 @@ TEST_F(SimulatorOnPty, AProgramThatNeverReadsCannotBlockTheSimulator) {
     const std::string all = answers();
     EXPECT_NE(all.find("\"port_open\":false", all.rfind("\"command\":\"stats\"")),
               std::string::npos);
-}
-
-TEST_F(SimulatorOnPty, AFamilyAnswersRestartsAndSwitchesRateWhileStatsShowBothEnds) {
-    options_.baud = 9600;
-    startSimulator(PaceKind::Baud, 0, false, ReceiverFamily::pair);
-    openSlave();
-    EXPECT_EQ(runUntilReceived(kRecording.size()), kRecording);
-    termios settings{};
-    ASSERT_EQ(::tcgetattr(slave_, &settings), 0);
-    ::cfsetispeed(&settings, B57600);
-    ::cfsetospeed(&settings, B57600);
-    ASSERT_EQ(::tcsetattr(slave_, TCSANOW, &settings), 0);
-
-    // The rate command cut across two writes; the commit and a query share the second.
-    ASSERT_EQ(::write(slave_, "$PAIR864,0,0,1152", 17), 17);
-    runFor(20);
-    const char rest[] = "00*1B\r\n$PAIR023*3B\r\n$PAIR020*38\r\n";
-    ASSERT_EQ(::write(slave_, rest, sizeof rest - 1), static_cast<ssize_t>(sizeof rest - 1));
-    const std::string answer = "$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0*5A\r\n";
-    EXPECT_EQ(runUntilReceived(answer.size()), answer);
-    simulator_->handleCommand("stats");
-    EXPECT_NE(answers().find(R"("family":"pair","baud":115200,"line_baud":57600,)"
-                             R"("rate_switches":1,"cold_starts":0)"),
-              std::string::npos)
-        << answers();
-
-    ASSERT_EQ(::write(slave_, "$PAIR006*3C\r\n", 13), 13);  // cold start: from the top again
-    EXPECT_EQ(runUntilReceived(kRecording.size()), kRecording);
-    simulator_->handleCommand("stats");
-    EXPECT_NE(answers().find(R"("rate_switches":1,"cold_starts":1)"), std::string::npos);
 }
 
 }  // namespace
