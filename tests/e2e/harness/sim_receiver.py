@@ -9,8 +9,9 @@ from json_lines import JsonLineProcess, ProtocolError
 class SimReceiver:
     def __init__(self, binary, link, folder, recording=None, scenario_seconds=None, seed=None,
                  fix_after=None, baud=None, lines_per_second=None, unpaced=False, loop=False,
-                 while_closed="hold", open_delay_ms=300, name="receiver"):
-        """name: the prefix of its files in the folder (<name>-got.jsonl, <name>-sent.bin)."""
+                 while_closed="hold", open_delay_ms=300, family=None, name="receiver"):
+        """name: the prefix of its files in the folder (<name>-got.jsonl, <name>-sent.bin).
+        family: whose commands it answers (psrf, pmtk, pair, at, ubx); None: it stays silent."""
         self.link = link
         self.received_path = os.path.join(folder, f"{name}-got.jsonl")
         self.sent_path = os.path.join(folder, f"{name}-sent.bin")
@@ -32,6 +33,8 @@ class SimReceiver:
             argv += ["--baud", str(baud)]
         if loop:
             argv.append("--loop")
+        if family is not None:
+            argv += ["--family", family]
         self._child = JsonLineProcess(argv, "the simulated receiver",
                                       stderr_path=os.path.join(folder, f"{name}.stderr"))
         ready = self._child.next_answer(timeout=10)
@@ -56,7 +59,8 @@ class SimReceiver:
         self.slave = self._child.must("return")["slave"]
 
     def send(self, text):
-        """Queues one line (CR LF is added) before the next line of the stream."""
+        """Queues one line (CR LF is added) before the next line of the stream; the text goes
+        as given, blanks included ("WAAS Enable"), and gets no checksum."""
         self._child.must("send " + text)
 
     def ask(self, command):

@@ -19,4 +19,6 @@ public:
     virtual bool next(Chunk& chunk) = 0;
     // Starts again from the first line (for looping).
     virtual void rewind() = 0;
+    // Starts over as after a cold start of the receiver; a recording simply starts again.
+    virtual void restartCold() { rewind(); }
 };

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "receiver_family.h"
 #include "recording_source.h"
-#include "replies.h"
 #include "scenario_source.h"
 #include "sim_options.h"
 #include "simulator.h"
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     installSignalHandlers();
-    Simulator simulator(options, std::move(source), std::make_unique<SilentReceiver>(), 0, stdout,
+    Simulator simulator(options, std::move(source), makeReplyPolicy(options.family), 0, stdout,
                         &receivedLog, &sentLog);
     if (!simulator.start()) {
         return 1;

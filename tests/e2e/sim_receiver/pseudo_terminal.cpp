@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "line_speed.h"
+
 PseudoTerminal::~PseudoTerminal() {
     close();
 }
@@ -64,6 +66,10 @@ bool PseudoTerminal::peerIsOpen() const {
         return false;
     }
     return (entry.revents & POLLHUP) == 0;
+}
+
+long PseudoTerminal::lineBaud() const {
+    return readLineSpeed(master_);
 }
 
 ssize_t PseudoTerminal::write(const std::uint8_t* bytes, std::size_t count) {

@@ -27,6 +27,9 @@ public:
 
     // True while some process holds the slave side open (the program's port is open).
     bool peerIsOpen() const;
+    // The rate the program last set on its side of the line (0 without a pair); it stays
+    // while the program has the port closed.
+    long lineBaud() const;
 
     // Like write(2)/read(2) on the master: -1 with errno EAGAIN when it would block.
     ssize_t write(const std::uint8_t* bytes, std::size_t count) override;

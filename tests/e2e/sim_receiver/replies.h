@@ -15,16 +15,26 @@ public:
     virtual bool queueReply(const std::uint8_t* bytes, std::size_t count) = 0;
 };
 
+// What a command can make the receiver do besides answering.
+class ReceiverControl : public ReplySink {
+public:
+    // A cold start or a factory reset: the fix is gone and the stream starts over.
+    virtual void restartCold() = 0;
+    // The receiver moves its own line to another rate.
+    virtual void switchBaud(long baud) = 0;
+};
+
 class ReplyPolicy {
 public:
     virtual ~ReplyPolicy() = default;
     // Called with each read from the program, in order; reads may cut a command anywhere,
     // so a policy that matches whole commands keeps its own partial input.
-    virtual void onReceived(const std::uint8_t* bytes, std::size_t count, ReplySink& sink) = 0;
+    virtual void onReceived(const std::uint8_t* bytes, std::size_t count,
+                            ReceiverControl& receiver) = 0;
 };
 
 // A receiver that only talks: it ignores every command.
 class SilentReceiver final : public ReplyPolicy {
 public:
-    void onReceived(const std::uint8_t*, std::size_t, ReplySink&) override {}
+    void onReceived(const std::uint8_t*, std::size_t, ReceiverControl&) override {}
 };

@@ -10,7 +10,7 @@ const char kSimUsage[] =
     "usage: skyvane-sim-receiver --link PATH (--recording FILE | --scenario SECONDS\n"
     "         [--seed N] [--fix-after SECONDS]) [--baud B | --lines-per-second R | --unpaced]\n"
     "         [--loop] [--received FILE] [--sent FILE] [--while-closed hold|run]\n"
-    "         [--open-delay-ms MS]\n"
+    "         [--open-delay-ms MS] [--family none|psrf|pmtk|pair|at|ubx]\n"
     "commands on standard input, one per line: stats, pause, resume, vanish, return,\n"
     "  send TEXT, quit";
 
@@ -51,7 +51,7 @@ bool takesValue(const char* arg) {
     static const char* const kValued[] = {
         "--link",      "--recording",    "--scenario",         "--seed",
         "--fix-after", "--baud",         "--lines-per-second", "--received",
-        "--sent",      "--while-closed", "--open-delay-ms"};
+        "--sent",      "--while-closed", "--open-delay-ms",    "--family"};
     for (const char* name : kValued) {
         if (is(arg, name)) {
             return true;
@@ -122,6 +122,12 @@ int parseValue(const char* name, const char* value, SimOptions* options, const c
             return fail(error, "--while-closed is hold or run");
         }
         options->whileClosed = is(value, "hold") ? WhileClosed::Hold : WhileClosed::Run;
+        return 1;
+    }
+    if (is(name, "--family")) {
+        if (!parseReceiverFamily(value, &options->family)) {
+            return fail(error, "--family is none, psrf, pmtk, pair, at or ubx");
+        }
         return 1;
     }
     if (is(name, "--open-delay-ms")) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "receiver_family.h"
 #include "scenario.h"
 
 enum class PaceKind { Baud, Lines, Unlimited };
@@ -27,6 +28,7 @@ struct SimOptions {
     // After the program opens the port it sets the line up and discards pending input;
     // bytes sent before that would be lost, so the stream waits this long.
     std::int64_t openDelayMs = 300;
+    ReceiverFamily family = ReceiverFamily::none;  // whose commands it answers
 };
 
 // Returns 1 with the options filled, or 0 with a one-line reason in `error`.

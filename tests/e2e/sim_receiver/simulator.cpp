@@ -37,6 +37,7 @@ Simulator::Simulator(const SimOptions& options, std::unique_ptr<LineSource> sour
                    : options.pace == PaceKind::Lines ? makeLinePacer(options.linesPerSecond)
                                                      : makeUnlimitedPacer(),
                    options.loop, sentLog),
+      receiverControl(transmitter_, options.pace == PaceKind::Baud ? options.baud : 0),
       receivedLog_(receivedLog),
       commandFd_(commandFd),
       answers_(answers),
@@ -172,7 +173,7 @@ void Simulator::readFromProgram(Micros now) {
     if (receivedLog_ != nullptr) {
         receivedLog_->append(now - startedAt_, bytes, count);
     }
-    replies_->onReceived(bytes, count, transmitter_.replies());
+    replies_->onReceived(bytes, count, receiverControl);
 }
 
 void Simulator::handleCommand(const char* line) {
@@ -261,6 +262,11 @@ void Simulator::answerStats(Micros now) {
         .field("paused", paused_)
         .field("blocked", transmitter_.blocked())
         .field("finished", transmitter_.finished())
+        .field("family", receiverFamilyName(options_.family))
+        .field("baud", static_cast<std::int64_t>(receiverControl.baud()))
+        .field("line_baud", static_cast<std::int64_t>(terminal_.lineBaud()))
+        .field("rate_switches", receiverControl.rateSwitches())
+        .field("cold_starts", receiverControl.coldStarts())
         .field("ms", static_cast<std::int64_t>((now - startedAt_) / 1000));
     std::fprintf(answers_, "%s\n", json.finish());
     std::fflush(answers_);

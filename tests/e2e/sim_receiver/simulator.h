@@ -15,6 +15,7 @@
 #include "replies.h"
 #include "sim_options.h"
 #include "transmitter.h"
+#include "transmitter_control.h"
 
 class Simulator {
 public:
@@ -50,6 +51,7 @@ private:
     PortLink link_;
     std::unique_ptr<ReplyPolicy> replies_;
     Transmitter transmitter_;
+    TransmitterControl receiverControl;  // what the program's commands act on
     ReceivedLog* receivedLog_;
     int commandFd_;
     std::FILE* answers_;

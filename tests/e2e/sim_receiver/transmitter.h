@@ -38,6 +38,12 @@ public:
     void abandonChunk();
     // Streaming starts (again) now, without credit from before.
     void restart(Micros now) { pacer_->restart(now); }
+    // The receiver talks at another pace from now on; a new pacer holds no credit from
+    // before beyond its usual cap.
+    void changePace(std::unique_ptr<Pacer> pacer) { pacer_ = std::move(pacer); }
+    // The stream starts over as after a cold start. The chunk being sent still goes out,
+    // so a line is cut only when it is longer than a chunk.
+    void restartSource() { source_->restartCold(); }
 
     bool blocked() const { return blocked_; }
     bool finished() const { return finished_; }

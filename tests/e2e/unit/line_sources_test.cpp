@@ -106,4 +106,38 @@ TEST(ScenarioSource, IsTheSameStreamAsTheGeneratorAndRepeatsAfterRewind) {
     EXPECT_EQ(second, expected);
 }
 
+std::string readBytes(LineSource& source, std::size_t count) {
+    std::string text;
+    Chunk chunk;
+    while (text.size() < count && source.next(chunk)) {
+        text += textOf(chunk);
+    }
+    return text;
+}
+
+TEST(ScenarioSource, AColdStartBeginsANewRunWhoseClockGoesOn) {
+    ScenarioOptions options;
+    options.seconds = 4;
+    options.fixAfterSeconds = 2;
+    options.year = 2026, options.month = 12, options.day = 31;
+    options.hour = 23, options.minute = 59, options.second = 58;
+    ScenarioOptions firstThree = options;
+    firstThree.seconds = 3;
+    const std::string firstEpochs = generateScenario(firstThree);
+
+    ScenarioSource source(options);
+    ASSERT_EQ(readBytes(source, firstEpochs.size()), firstEpochs);
+    source.restartCold();
+    ScenarioOptions later = options;  // three seconds on: into the next year
+    later.year = 2027, later.month = 1, later.day = 1;
+    later.hour = 0, later.minute = 0, later.second = 1;
+    std::string restarted;
+    for (const Piece& piece : drain(source)) {
+        restarted += piece.text;
+    }
+    EXPECT_EQ(restarted, generateScenario(later));
+    source.rewind();  // a loop still goes back to the very start
+    EXPECT_EQ(readBytes(source, firstEpochs.size()), firstEpochs);
+}
+
 }  // namespace

@@ -33,6 +33,7 @@ TEST(SimOptions, RecordingWithDefaults) {
     EXPECT_EQ(parsed.options.baud, 115200);
     EXPECT_EQ(parsed.options.whileClosed, WhileClosed::Hold);
     EXPECT_FALSE(parsed.options.loop);
+    EXPECT_EQ(parsed.options.family, ReceiverFamily::none);
 }
 
 TEST(SimOptions, ScenarioWithPaceLoopAndLogs) {
@@ -77,6 +78,8 @@ TEST(SimOptions, RefusesIncompleteOrContradictoryCommandLines) {
         {"--link", "l", "--recording"},                 // missing value
         {"--link", "l", "--recording", "r", "--fast"},  // unknown option
         {"--link", "l", "--scenario", "0"},
+        {"--link", "l", "--recording", "r", "--family", "sirf"},
+        {"--link", "l", "--recording", "r", "--family"},
     };
     for (const auto& args : bad) {
         const Parsed parsed = parse(args);

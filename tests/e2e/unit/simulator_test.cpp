@@ -191,6 +191,9 @@ TEST_F(SimulatorOnPty, SendQueuesALineAndUnknownCommandsAreRefused) {
     EXPECT_EQ(runUntilReceived(kRecording.size()), kRecording);
     simulator_->handleCommand("send $PSRF,VERSION,1*00");
     EXPECT_EQ(runUntilReceived(20), "$PSRF,VERSION,1*00\r\n");
+    simulator_->handleCommand("send WAAS Enable");  // every word, blanks as typed
+    simulator_->handleCommand("send $PXXX,WAAS  Disable*00");
+    EXPECT_EQ(runUntilReceived(41), "WAAS Enable\r\n$PXXX,WAAS  Disable*00\r\n");
     simulator_->handleCommand("dance");
     EXPECT_NE(answers().find(R"({"ok":false,"command":"dance","error":"unknown command"})"),
               std::string::npos);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "recording_source.h"
+#include "transmitter_control.h"
 
 namespace {
 
@@ -172,6 +173,53 @@ TEST(Transmitter, WritesEverySentByteToTheSentLog) {
     std::fclose(file);
     std::remove(path);
     EXPECT_EQ(std::string(text, got), "$A\r\n$B");
+}
+
+TEST(TransmitterControl, AColdStartSendsTheStreamBackToItsFirstLineAfterTheCurrentOne) {
+    Transmitter transmitter(recording("$A\r\n$BB\r\n$C\r\n"), makeLinePacer(1000), false, nullptr);
+    TransmitterControl control(transmitter, 0);
+    FakeOutput output;
+    transmitter.restart(0);
+    transmitter.pump(1000, &output);
+    output.room = 2;
+    transmitter.pump(2000, &output);  // "$B" of the second line is out
+    control.restartCold();
+    output.room = SIZE_MAX;
+    for (Micros now = 3000; now <= 6000; now += 1000) {
+        transmitter.pump(now, &output);
+    }
+    EXPECT_EQ(output.taken, "$A\r\n$BB\r\n$A\r\n$BB\r\n$C\r\n");
+    EXPECT_TRUE(transmitter.finished());
+    control.restartCold();  // a finished stream starts again too
+    const std::size_t before = output.taken.size();
+    transmitter.pump(7000, &output);
+    EXPECT_FALSE(transmitter.finished());
+    EXPECT_EQ(output.taken.substr(before, 4), "$A\r\n");
+    EXPECT_EQ(control.coldStarts(), 2);
+    EXPECT_EQ(control.rateSwitches(), 0);
+}
+
+TEST(TransmitterControl, ARateSwitchRepacesTheStream) {
+    Transmitter transmitter(recording(std::string(4000, 'x') + "\n"), makeBaudPacer(9600), false,
+                            nullptr);
+    TransmitterControl control(transmitter, 9600);
+    FakeOutput output;
+    transmitter.restart(0);
+    for (Micros now = 0; now <= 100'000; now += 1000) {
+        transmitter.pump(now, &output);
+    }
+    const std::size_t atSlowRate = output.taken.size();
+    EXPECT_GE(atSlowRate, 90u);  // 960 bytes a second
+    EXPECT_LE(atSlowRate, 100u);
+    control.switchBaud(115200);
+    for (Micros now = 101'000; now <= 200'000; now += 1000) {
+        transmitter.pump(now, &output);
+    }
+    const std::size_t atFastRate = output.taken.size() - atSlowRate;
+    EXPECT_GE(atFastRate, 1100u);  // 11520 bytes a second
+    EXPECT_LE(atFastRate, 1200u);
+    EXPECT_EQ(control.baud(), 115200);
+    EXPECT_EQ(control.rateSwitches(), 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@ import select
 import signal
 import subprocess
 import tempfile
+import termios
 import time
 import tty
 import unittest
@@ -15,6 +16,24 @@ from sim_receiver import SimReceiver
 from waiting import wait_until
 
 RECORDING = b"$GPRMC,1*00\r\n$GPGSA,2*00\r\n$GPGSV,3*00\r\n"
+
+# Each family's version query as the program writes it, and the answer it gets.
+VERSION_QUERIES = {
+    "psrf": (b"$PSRF125*21\r\n", b"$PSRF195,SIMPS_5.1.3-R2 04/11/2025*56\r\n"),
+    "pmtk": (b"$PMTK605*31\r\n", b"$PMTK705,SIMMT_3.20_0417_25031800,0417,SKV-M1,1.0*03\r\n"),
+    "pair": (b"$PAIR020*38\r\n", b"$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0*5A\r\n"),
+    "at": (b"@VER\r\n",
+           b"[VER] Model SKV-AT1\r\n[VER] FW 3.4.0 build 0088\r\n[VER] Done\r\n"),
+}
+MON_VER_POLL = bytes.fromhex("b5620a0400000e34")
+
+
+def ubx_checksum(data):
+    a = b = 0
+    for byte in data:
+        a = (a + byte) & 0xFF
+        b = (b + a) & 0xFF
+    return bytes([a, b])
 
 
 class SimReceiverProcess(unittest.TestCase):
@@ -112,6 +131,71 @@ class SimReceiverProcess(unittest.TestCase):
                 child.send_signal(signal.SIGTERM)
             self.assertEqual(child.wait(10), 0, end)
             self.assertFalse(os.path.lexists(self.link), end)
+
+    def set_port_speed(self, speed):
+        """What Wine does when the program sets the line up: the slave's termios speed."""
+        attributes = termios.tcgetattr(self.port)
+        attributes[4] = attributes[5] = speed
+        termios.tcsetattr(self.port, termios.TCSANOW, attributes)
+
+    def close_port(self):
+        os.close(self.port)
+        self.port = None
+
+    def test_each_family_answers_its_own_version_query(self):
+        everything = b"".join(query for query, _ in VERSION_QUERIES.values()) + MON_VER_POLL
+        for family in list(VERSION_QUERIES) + ["ubx"]:
+            receiver = self.start(recording=self.recording, unpaced=True, open_delay_ms=0,
+                                  family=family)
+            self.open_port()
+            self.assertEqual(self.read_until(len(RECORDING)), RECORDING, family)
+            for cut in range(0, len(everything), 7):  # the program's writes, cut anywhere
+                os.write(self.port, everything[cut:cut + 7])
+            if family == "ubx":
+                frame = self.read_until(138)
+                self.assertEqual(frame[:6], bytes.fromhex("b5620a048200"))
+                self.assertEqual(frame[-2:], ubx_checksum(frame[2:-2]))
+                self.assertIn(b"ROM CORE 4.20 (52817)", frame)
+                self.assertIn(b"FWVER=SVX 2.10\0", frame)
+            else:
+                answer = VERSION_QUERIES[family][1]
+                self.assertEqual(self.read_until(len(answer)), answer, family)
+            self.assertEqual(self.read_until(1, timeout=0.3), b"", family)  # nothing more
+            self.assertEqual(receiver.stats()["family"], family)
+            receiver.stop()
+            self.close_port()
+
+    def test_a_cold_start_sends_the_stream_from_its_top_again(self):
+        receiver = self.start(recording=self.recording, unpaced=True, open_delay_ms=0,
+                              family="pmtk")
+        self.open_port()
+        self.assertEqual(self.read_until(len(RECORDING)), RECORDING)
+        os.write(self.port, b"$PMTK103*30\r\n")
+        self.assertEqual(self.read_until(len(RECORDING)), RECORDING)
+        receiver.send("WAAS Enable")
+        receiver.send("WAAS Disable")
+        self.assertEqual(self.read_until(27), b"WAAS Enable\r\nWAAS Disable\r\n")
+        self.assertEqual(receiver.stats()["cold_starts"], 1)
+
+    def test_pair_switches_its_rate_and_stats_show_the_line_speed_the_program_set(self):
+        receiver = self.start(recording=self.recording, baud=9600, loop=True, open_delay_ms=0,
+                              family="pair")
+        self.open_port()
+        self.set_port_speed(termios.B57600)
+        stats = wait_until(lambda: (s := receiver.stats())["port_open"] and s,
+                           what="the port seen open")
+        self.assertEqual((stats["baud"], stats["line_baud"]), (9600, 57600))
+        os.write(self.port, b"$PAIR864,0,0,115200*1B\r\n$PAIR023*3B\r\n")
+        wait_until(lambda: receiver.stats()["rate_switches"] == 1, what="the rate switch")
+        self.set_port_speed(termios.B115200)
+        stats = receiver.stats()
+        self.assertEqual((stats["baud"], stats["line_baud"]), (115200, 115200))
+        self.close_port()  # the speed stays readable, and the close is still seen
+        stats = wait_until(lambda: (s := receiver.stats())["port_open"] is False and s,
+                           what="the port seen closed")
+        self.assertEqual((stats["line_baud"], stats["opens"]), (115200, 1))
+        self.open_port()
+        wait_until(lambda: receiver.stats()["opens"] == 2, what="the port seen open again")
 
     def test_a_wrong_command_line_ends_with_status_2(self):
         result = subprocess.run([bench_paths.SIM_RECEIVER, "--link", self.link],

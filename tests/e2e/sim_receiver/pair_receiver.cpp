@@ -1,0 +1,55 @@
+#include "pair_receiver.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* const versionAnswer[] = {"$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0", nullptr};
+
+const TextCommand pairCommands[] = {
+    {"$PAIR020", versionAnswer, false},
+    {"$PAIR006", nullptr, true},  // cold start
+    {"$PAIR007", nullptr, true},  // factory reset
+};
+
+const char ratePrefix[] = "$PAIR864,0,0,";
+
+// The rate of "$PAIR864,0,0,<rate>*HH"; 0 for any other text.
+long namedRate(const char* command) {
+    if (std::strncmp(command, ratePrefix, sizeof ratePrefix - 1) != 0) {
+        return 0;
+    }
+    const char* digits = command + sizeof ratePrefix - 1;
+    if (*digits < '0' || *digits > '9') {
+        return 0;
+    }
+    char* end = nullptr;
+    const long rate = std::strtol(digits, &end, 10);
+    return *end == '*' ? rate : 0;
+}
+
+}  // namespace
+
+PairReceiver::PairReceiver()
+    : TextFamilyReceiver('$', pairCommands, sizeof pairCommands / sizeof pairCommands[0]) {}
+
+void PairReceiver::onOtherCommand(const char* command, ReceiverControl& receiver) {
+    const long rate = namedRate(command);
+    if (supportedBaud(rate)) {
+        pendingBaud = rate;
+    } else if (std::strncmp(command, "$PAIR023*", 9) == 0 && pendingBaud != 0) {
+        receiver.switchBaud(pendingBaud);
+        pendingBaud = 0;
+    }
+}
+
+bool supportedBaud(long baud) {
+    static const long rates[] = {4800, 9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
+    for (long rate : rates) {
+        if (baud == rate) {
+            return true;
+        }
+    }
+    return false;
+}
