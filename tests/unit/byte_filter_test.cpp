@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,94 @@ TEST(ByteFilter, LineFeedOnAFullRingStillEndsTheLine) {
     EXPECT_EQ(filterReceivedByte(ring, 'd'), ReceivedByte::kept);
     EXPECT_EQ(filterReceivedByte(ring, 0x0A), ReceivedByte::lineEnd);
     EXPECT_EQ(ring.count(), 4u);
+}
+
+// What the reader hands over: the ring's content at every line end, then what
+// is left after the last byte.
+struct Handover {
+    std::vector<std::vector<std::uint8_t>> lines;
+    std::vector<std::uint8_t> rest;
+
+    bool operator==(const Handover&) const = default;
+};
+
+void takeLine(ByteRing& ring, Handover& out) {
+    out.lines.push_back(ringContents(ring));
+    ring.skip(ring.count());
+}
+
+Handover byteByByte(const std::vector<std::uint8_t>& bytes, std::uint32_t capacity) {
+    ByteRing ring;
+    ring.init(capacity);
+    Handover out;
+    for (std::uint8_t byte : bytes) {
+        if (filterReceivedByte(ring, byte) == ReceivedByte::lineEnd) {
+            takeLine(ring, out);
+        }
+    }
+    out.rest = ringContents(ring);
+    return out;
+}
+
+// Spans of `chunk` bytes, as reads of a port or a file deliver them.
+Handover inSpans(const std::vector<std::uint8_t>& bytes, std::uint32_t capacity,
+                 std::size_t chunk) {
+    ByteRing ring;
+    ring.init(capacity);
+    Handover out;
+    for (std::size_t start = 0; start < bytes.size(); start += chunk) {
+        const std::uint8_t* span = bytes.data() + start;
+        std::size_t left = std::min(chunk, bytes.size() - start);
+        while (left > 0) {
+            const FilteredBytes filtered = filterReceivedBytes(ring, span, left);
+            EXPECT_GT(filtered.consumed, 0u);
+            EXPECT_LE(filtered.consumed, left);
+            EXPECT_EQ(filtered.lineEnd, span[filtered.consumed - 1] == 0x0A);
+            span += filtered.consumed;
+            left -= filtered.consumed;
+            if (filtered.lineEnd) {
+                takeLine(ring, out);
+            }
+        }
+    }
+    out.rest = ringContents(ring);
+    return out;
+}
+
+std::vector<std::uint8_t> bytesOf(const std::string& text) {
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+// Runs of bytes must lose, keep and end lines exactly as single bytes do,
+// whatever the chunking, including rings that fill up mid-run and rings with
+// room for the LF but not the NUL.
+TEST(ByteFilter, SpansBehaveExactlyAsSingleBytes) {
+    std::mt19937 random(12345);
+    std::vector<std::uint8_t> noise(6000);
+    for (std::uint8_t& byte : noise) {
+        const int pick = static_cast<int>(random() % 16);
+        byte = pick == 0   ? std::uint8_t{0x0A}
+               : pick == 1 ? std::uint8_t{0x0D}
+               : pick < 5  ? static_cast<std::uint8_t>(random() % 256)
+                           : static_cast<std::uint8_t>('!' + random() % 90);
+    }
+    const std::vector<std::vector<std::uint8_t>> streams = {
+        bytesOf("$GPGGA,1,2\r\n$GPRMC,3\r\nno end"),
+        bytesOf(std::string(3000, 'x') + "\n" + "short\r\n\n\n"),
+        bytesOf(std::string("\0\0\x80\n\xff\t\r", 7)),
+        noise,
+    };
+    for (std::size_t s = 0; s < streams.size(); ++s) {
+        for (std::uint32_t capacity : {1u, 2u, 3u, 7u, 64u, 1024u}) {
+            const Handover expected = byteByByte(streams[s], capacity);
+            ASSERT_FALSE(expected.lines.empty());
+            for (std::size_t chunk :
+                 {std::size_t{1}, std::size_t{5}, std::size_t{256}, streams[s].size()}) {
+                EXPECT_TRUE(inSpans(streams[s], capacity, chunk) == expected)
+                    << "stream " << s << " capacity " << capacity << " chunk " << chunk;
+            }
+        }
+    }
 }
 
 std::vector<std::string> replayLines(const std::string& bytes) {
