@@ -1,5 +1,6 @@
 #include "sentence_intake.h"
 
+#include "base/indexed_text.h"
 #include "base/text16.h"
 #include "checksum.h"
 #include "gsa.h"
@@ -11,14 +12,18 @@
 
 namespace {
 constexpr int consoleLineLimit = 2000;
-}
+constexpr AsciiNeedle rmc{"RMC"};
+constexpr AsciiNeedle gsa{"GSA"};
+constexpr AsciiNeedle gsv{"GSV"};
+}  // namespace
 
 int SentenceIntake::onLineReady(ByteRing& ring) {
     report = LineReport();
     takeLine(ring);
     applyPendingReset();
     lineLength = textLength(lineUnits, maxLineUnits);
-    replies.parseReplies(lineUnits, host);
+    const IndexedText indexed(lineUnits, lineLength);
+    replies.parseReplies(indexed, host);
     testChecksum();
     if (state.lineBusy) {
         return 0;
@@ -28,7 +33,7 @@ int SentenceIntake::onLineReady(ByteRing& ring) {
         // This line starts the first-fix measurement and is not parsed.
         state.ttffStartTick = host.tickCount();
     } else {
-        dispatch();
+        dispatch(indexed);
     }
     echo();
     state.lineBusy = 0;
@@ -71,14 +76,14 @@ void SentenceIntake::testChecksum() {
 }
 
 // The first match wins: a line with both "RMC" and "GSV" is an RMC.
-void SentenceIntake::dispatch() {
-    if (containsAscii(lineUnits, "RMC")) {
+void SentenceIntake::dispatch(const IndexedText& line) {
+    if (line.contains(rmc)) {
         report.parsed = ParsedSentence::rmc;
         parseRmc(lineUnits, rmcFields, state, host);
-    } else if (containsAscii(lineUnits, "GSA")) {
+    } else if (line.contains(gsa)) {
         report.parsed = ParsedSentence::gsa;
         parseGsa(lineUnits, gsaFields, state, host);
-    } else if (containsAscii(lineUnits, "GSV")) {
+    } else if (line.contains(gsv)) {
         report.parsed = ParsedSentence::gsv;
         parseGsv(lineUnits, gsvFields, state);
     }
