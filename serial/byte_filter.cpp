@@ -1,5 +1,7 @@
 #include "byte_filter.h"
 
+#include <cstring>
+
 #include "byte_ring.h"
 
 namespace {
@@ -10,8 +12,27 @@ bool isKept(std::uint8_t byte) {
     return byte == 0x0D || (byte >= 0x20 && byte <= 0x7E);
 }
 
+// Whether all eight bytes of the word lie in 0x20..0x7E, tested on the word at
+// once: a byte below 0x20 borrows into its top bit, one above 0x7E carries into it.
+bool allPrintable(std::uint64_t word) {
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t tops = 0x8080808080808080;
+    const std::uint64_t below = (word - ones * 0x20) & ~word & tops;
+    const std::uint64_t above = ((word + ones * (0x7F - 0x7E)) | word) & tops;
+    return (below | above) == 0;
+}
+
+// Printable text goes eight bytes a step; CR and the rest one by one.
 std::size_t keptRunLength(const std::uint8_t* bytes, std::size_t count) {
     std::size_t n = 0;
+    std::uint64_t word;
+    while (n + sizeof word <= count) {
+        std::memcpy(&word, bytes + n, sizeof word);
+        if (!allPrintable(word)) {
+            break;
+        }
+        n += sizeof word;
+    }
     while (n < count && isKept(bytes[n])) {
         ++n;
     }

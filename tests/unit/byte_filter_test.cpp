@@ -153,11 +153,22 @@ TEST(ByteFilter, SpansBehaveExactlyAsSingleBytes) {
                : pick < 5  ? static_cast<std::uint8_t>(random() % 256)
                            : static_cast<std::uint8_t>('!' + random() % 90);
     }
+    // Every byte value at every place of a printable run, so that runs read
+    // several bytes at a time stop exactly where single bytes would.
+    std::vector<std::uint8_t> everyPlace;
+    for (int value = 0; value < 256; ++value) {
+        for (int place = 0; place < 17; ++place) {
+            std::vector<std::uint8_t> run(20, static_cast<std::uint8_t>('~' - place));
+            run[place] = static_cast<std::uint8_t>(value);
+            everyPlace.insert(everyPlace.end(), run.begin(), run.end());
+        }
+    }
     const std::vector<std::vector<std::uint8_t>> streams = {
         bytesOf("$GPGGA,1,2\r\n$GPRMC,3\r\nno end"),
         bytesOf(std::string(3000, 'x') + "\n" + "short\r\n\n\n"),
         bytesOf(std::string("\0\0\x80\n\xff\t\r", 7)),
         noise,
+        everyPlace,
     };
     for (std::size_t s = 0; s < streams.size(); ++s) {
         for (std::uint32_t capacity : {1u, 2u, 3u, 7u, 64u, 1024u}) {
