@@ -1,5 +1,7 @@
 #include "sentence_intake.h"
 
+#include <cstring>
+
 #include "base/indexed_text.h"
 #include "base/text16.h"
 #include "checksum.h"
@@ -21,7 +23,6 @@ int SentenceIntake::onLineReady(ByteRing& ring) {
     report = LineReport();
     takeLine(ring);
     applyPendingReset();
-    lineLength = textLength(lineUnits, maxLineUnits);
     const IndexedText indexed(lineUnits, lineLength);
     replies.parseReplies(indexed, host);
     testChecksum();
@@ -52,7 +53,11 @@ void SentenceIntake::takeLine(ByteRing& ring) {
     for (std::uint32_t i = 0; i < count; ++i) {
         lineUnits[i] = bytes[i];
     }
-    lineUnits[count < maxLineUnits ? count : maxLineUnits] = 0;
+    const std::size_t kept = count < maxLineUnits ? count : maxLineUnits;
+    lineUnits[kept] = 0;
+    // The line ends at its first NUL; the byte search is quicker than one over units.
+    const auto* nul = static_cast<const std::uint8_t*>(std::memchr(bytes, 0, kept));
+    lineLength = nul == nullptr ? kept : static_cast<std::size_t>(nul - bytes);
 }
 
 void SentenceIntake::applyPendingReset() {
