@@ -8,15 +8,6 @@
 #include "ascii_set.h"
 #include "text16.h"
 
-// An ASCII needle with its units, worked out where it is declared.
-struct AsciiNeedle {
-    constexpr explicit AsciiNeedle(const char* ascii)
-        : text(ascii), units(AsciiSet::ofAscii(ascii)) {}
-
-    const char* text;
-    AsciiSet units;
-};
-
 class IndexedText {
 public:
     // `length`: the units before the text's NUL.
@@ -25,11 +16,11 @@ public:
 
     const char16_t* text() const { return units; }
 
-    // First occurrence of the needle, or nullptr; as findAscii.
-    const char16_t* find(const AsciiNeedle& needle) const {
-        return present.holdsAll(needle.units) ? findAscii(units, needle.text) : nullptr;
+    // First occurrence of the ASCII needle, or nullptr; as findAscii.
+    const char16_t* find(const char* needle) const {
+        return present.holdsAllOf(needle) ? findAscii(units, needle) : nullptr;
     }
-    bool contains(const AsciiNeedle& needle) const { return find(needle) != nullptr; }
+    bool contains(const char* needle) const { return find(needle) != nullptr; }
 
 private:
     const char16_t* units;

@@ -7,17 +7,6 @@
 
 namespace {
 
-constexpr AsciiNeedle waasEnable{"WAAS Enable"};
-constexpr AsciiNeedle waasDisable{"WAAS Disable"};
-constexpr AsciiNeedle versionDone{"[VER] Done"};
-constexpr AsciiNeedle versionReply{"[VER]"};
-constexpr AsciiNeedle romCore{"ROM CORE"};
-constexpr AsciiNeedle fwVer{"FWVER="};
-constexpr AsciiNeedle version{"Version"};
-constexpr AsciiNeedle psrf195{"$PSRF195"};
-constexpr AsciiNeedle pmtk705{"$PMTK705"};
-constexpr AsciiNeedle pair020{"$PAIR020"};
-
 const char16_t* findUnit(const char16_t* text, char16_t unit) {
     for (; *text != 0; ++text) {
         if (*text == unit) {
@@ -47,32 +36,32 @@ void ReplyRecogniser::parseReplies(const char16_t* line, IntakeHost& host) {
 // Every line passes here, so each test is first made against the line's units.
 void ReplyRecogniser::parseReplies(const IndexedText& indexed, IntakeHost& host) {
     const char16_t* line = indexed.text();
-    if (indexed.contains(waasEnable)) {
+    if (indexed.contains("WAAS Enable")) {
         host.setGsvGsaChecked(true);
-    } else if (indexed.contains(waasDisable)) {
+    } else if (indexed.contains("WAAS Disable")) {
         host.setGsvGsaChecked(false);
     }
-    if (indexed.contains(versionDone)) {
+    if (indexed.contains("[VER] Done")) {
         showVersionDone(host);
-    } else if (indexed.contains(versionReply)) {
+    } else if (indexed.contains("[VER]")) {
         versionReplyText.assign(line);
     }
-    if (indexed.contains(romCore)) {
+    if (indexed.contains("ROM CORE")) {
         showRomCore(line, host);
     }
-    if (indexed.contains(fwVer)) {
+    if (indexed.contains("FWVER=")) {
         showFwVer(line, host);
     }
-    if (indexed.contains(version)) {
+    if (indexed.contains("Version")) {
         showVersion(line, host);
     }
-    if (indexed.contains(psrf195)) {
+    if (indexed.contains("$PSRF195")) {
         showPsrf195(line, host);
     }
-    if (indexed.contains(pmtk705)) {
+    if (indexed.contains("$PMTK705")) {
         showPmtk705(line, host);
     }
-    if (indexed.contains(pair020)) {
+    if (indexed.contains("$PAIR020")) {
         showPair020(line, host);
     }
 }

@@ -14,9 +14,6 @@
 
 namespace {
 constexpr int consoleLineLimit = 2000;
-constexpr AsciiNeedle rmc{"RMC"};
-constexpr AsciiNeedle gsa{"GSA"};
-constexpr AsciiNeedle gsv{"GSV"};
 }  // namespace
 
 int SentenceIntake::onLineReady(ByteRing& ring) {
@@ -82,13 +79,13 @@ void SentenceIntake::testChecksum() {
 
 // The first match wins: a line with both "RMC" and "GSV" is an RMC.
 void SentenceIntake::dispatch(const IndexedText& line) {
-    if (line.contains(rmc)) {
+    if (line.contains("RMC")) {
         report.parsed = ParsedSentence::rmc;
         parseRmc(lineUnits, rmcFields, state, host);
-    } else if (line.contains(gsa)) {
+    } else if (line.contains("GSA")) {
         report.parsed = ParsedSentence::gsa;
         parseGsa(lineUnits, gsaFields, state, host);
-    } else if (line.contains(gsv)) {
+    } else if (line.contains("GSV")) {
         report.parsed = ParsedSentence::gsv;
         parseGsv(lineUnits, gsvFields, state);
     }
