@@ -7,6 +7,17 @@
 
 namespace {
 
+constexpr AsciiNeedle waasEnable{"WAAS Enable"};
+constexpr AsciiNeedle waasDisable{"WAAS Disable"};
+constexpr AsciiNeedle versionDone{"[VER] Done"};
+constexpr AsciiNeedle versionReply{"[VER]"};
+constexpr AsciiNeedle romCore{"ROM CORE"};
+constexpr AsciiNeedle fwVer{"FWVER="};
+constexpr AsciiNeedle version{"Version"};
+constexpr AsciiNeedle psrf195{"$PSRF195"};
+constexpr AsciiNeedle pmtk705{"$PMTK705"};
+constexpr AsciiNeedle pair020{"$PAIR020"};
+
 const char16_t* findUnit(const char16_t* text, char16_t unit) {
     for (; *text != 0; ++text) {
         if (*text == unit) {
@@ -36,32 +47,32 @@ void ReplyRecogniser::parseReplies(const char16_t* line, IntakeHost& host) {
 // Every line passes here, so each test is first made against the line's units.
 void ReplyRecogniser::parseReplies(const IndexedText& indexed, IntakeHost& host) {
     const char16_t* line = indexed.text();
-    if (indexed.contains("WAAS Enable")) {
+    if (indexed.contains(waasEnable)) {
         host.setGsvGsaChecked(true);
-    } else if (indexed.contains("WAAS Disable")) {
+    } else if (indexed.contains(waasDisable)) {
         host.setGsvGsaChecked(false);
     }
-    if (indexed.contains("[VER] Done")) {
+    if (indexed.contains(versionDone)) {
         showVersionDone(host);
-    } else if (indexed.contains("[VER]")) {
+    } else if (indexed.contains(versionReply)) {
         versionReplyText.assign(line);
     }
-    if (indexed.contains("ROM CORE")) {
+    if (indexed.contains(romCore)) {
         showRomCore(line, host);
     }
-    if (indexed.contains("FWVER=")) {
+    if (indexed.contains(fwVer)) {
         showFwVer(line, host);
     }
-    if (indexed.contains("Version")) {
+    if (indexed.contains(version)) {
         showVersion(line, host);
     }
-    if (indexed.contains("$PSRF195")) {
+    if (indexed.contains(psrf195)) {
         showPsrf195(line, host);
     }
-    if (indexed.contains("$PMTK705")) {
+    if (indexed.contains(pmtk705)) {
         showPmtk705(line, host);
     }
-    if (indexed.contains("$PAIR020")) {
+    if (indexed.contains(pair020)) {
         showPair020(line, host);
     }
 }

@@ -14,6 +14,9 @@
 
 namespace {
 constexpr int consoleLineLimit = 2000;
+constexpr AsciiNeedle rmc{"RMC"};
+constexpr AsciiNeedle gsa{"GSA"};
+constexpr AsciiNeedle gsv{"GSV"};
 }  // namespace
 
 int SentenceIntake::onLineReady(ByteRing& ring) {
@@ -79,13 +82,13 @@ void SentenceIntake::testChecksum() {
 
 // The first match wins: a line with both "RMC" and "GSV" is an RMC.
 void SentenceIntake::dispatch(const IndexedText& line) {
-    if (line.contains("RMC")) {
+    if (line.contains(rmc)) {
         report.parsed = ParsedSentence::rmc;
         parseRmc(lineUnits, rmcFields, state, host);
-    } else if (line.contains("GSA")) {
+    } else if (line.contains(gsa)) {
         report.parsed = ParsedSentence::gsa;
         parseGsa(lineUnits, gsaFields, state, host);
-    } else if (line.contains("GSV")) {
+    } else if (line.contains(gsv)) {
         report.parsed = ParsedSentence::gsv;
         parseGsv(lineUnits, gsvFields, state);
     }

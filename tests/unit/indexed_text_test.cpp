@@ -28,8 +28,9 @@ TEST(IndexedText, FindsWhatAPlainSearchFinds) {
     };
     for (const Case& c : cases) {
         const IndexedText indexed(c.text.c_str(), textLength(c.text.c_str(), 100));
-        EXPECT_EQ(indexed.find(c.needle), findAscii(c.text.c_str(), c.needle)) << c.needle;
-        EXPECT_EQ(indexed.contains(c.needle), containsAscii(c.text.c_str(), c.needle)) << c.needle;
+        const AsciiNeedle needle(c.needle);
+        EXPECT_EQ(indexed.find(needle), findAscii(c.text.c_str(), c.needle)) << c.needle;
+        EXPECT_EQ(indexed.contains(needle), containsAscii(c.text.c_str(), c.needle)) << c.needle;
     }
 
     std::mt19937 random(99);
@@ -44,24 +45,28 @@ TEST(IndexedText, FindsWhatAPlainSearchFinds) {
         const IndexedText indexed(text.c_str(), text.size());
         for (const char* n : needles) {
             const char16_t* expected = findAscii(text.c_str(), n);
-            EXPECT_EQ(indexed.find(n), expected) << n;
+            EXPECT_EQ(indexed.find(AsciiNeedle(n)), expected) << n;
             found += expected != nullptr;
         }
     }
     EXPECT_GT(found, 300);  // the texts do hold the needles often
 }
 
-TEST(AsciiSet, HoldsExactlyTheAsciiUnitsOfItsText) {
-    const std::u16string text = u"A\u0141z\x01\x7F";  // 0x141: low byte 'A', not ASCII
-    const AsciiSet set = AsciiSet::ofText(text.c_str(), text.size());
-    EXPECT_TRUE(set.holdsAllOf("Az\x01\x7F"));
-    EXPECT_TRUE(set.holdsAllOf(""));
-    for (const char* absent : {"B", "a", "@", "\x02", "\x7E", "Az?", "A\xC1"}) {
-        EXPECT_FALSE(set.holdsAllOf(absent)) << absent;
+// A signature may only rule a needle out when the text really lacks one of
+// its units; that is what lets most received lines skip the searches.
+TEST(UnitSignature, RulesOutNeedlesWithAUnitTheTextLacks) {
+    const std::u16string line = u"$GPGSV,3,1,11,01,40,083,46,02,17,308,41*7B\r\n";
+    const UnitSignature signature = UnitSignature::ofText(line.c_str(), line.size());
+    for (const char* inside : {"", "$GPGSV", "GSV", "*7B\r\n", "0123467", "VSG"}) {
+        EXPECT_TRUE(signature.covers(UnitSignature::ofAscii(inside))) << inside;
     }
-    const AsciiSet prefix = AsciiSet::ofText(text.c_str(), 1);
-    EXPECT_TRUE(prefix.holdsAllOf("A"));
-    EXPECT_FALSE(prefix.holdsAllOf("z"));
+    for (const char* ruledOut : {"RMC", "GSA", "WAAS Enable", "[VER]", "ROM CORE",
+                                 "FWVER=", "Version", "$PSRF195", "$PMTK705", "$PAIR020"}) {
+        EXPECT_FALSE(signature.covers(UnitSignature::ofAscii(ruledOut))) << ruledOut;
+    }
+    const UnitSignature prefix = UnitSignature::ofText(line.c_str(), 3);
+    EXPECT_TRUE(prefix.covers(UnitSignature::ofAscii("$G")));
+    EXPECT_FALSE(prefix.covers(UnitSignature::ofAscii("S")));
 }
 
 }  // namespace
