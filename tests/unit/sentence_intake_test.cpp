@@ -250,30 +250,4 @@ TEST(SentenceIntake, LongerRingKeepsTheFirstUnitsAndEmpties) {
     EXPECT_EQ(intake.ring.count(), 0u);
 }
 
-// The line ends at the first NUL the ring hands over, or with the ring's
-// content when there is none; the checksum is tested on that length.
-TEST(SentenceIntake, LineEndsAtTheFirstNulTheRingHolds) {
-    const std::string gsa = checked("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
-    const struct {
-        std::string ringBytes;
-        std::string line;
-        bool checksumOk;
-    } cases[] = {
-        {gsa + std::string(1, '\0'), gsa, true},
-        {gsa, gsa, true},
-        {gsa + std::string(1, '\0') + "x\r\n", gsa, true},
-        {std::string(1, '\0') + gsa, "", false},
-        {gsa.substr(0, 10) + std::string(1, '\0') + gsa.substr(10), gsa.substr(0, 10), false},
-    };
-    for (const auto& c : cases) {
-        Intake intake;
-        ASSERT_TRUE(intake.ring.push(reinterpret_cast<const std::uint8_t*>(c.ringBytes.data()),
-                                     static_cast<std::uint32_t>(c.ringBytes.size())));
-        EXPECT_EQ(intake.intake->onLineReady(intake.ring), 1);
-        EXPECT_EQ(narrow(intake.intake->line()), c.line);
-        EXPECT_EQ(intake.intake->lastLine().checksumOk, c.checksumOk) << c.line;
-        EXPECT_EQ(intake.ring.count(), 0u);
-    }
-}
-
 }  // namespace
