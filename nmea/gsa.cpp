@@ -82,7 +82,7 @@ void markUsedSatellites(const GsaFields& f, ReceiverState& state) {
             continue;
         }
         for (int t = 0; t < marked.count; ++t) {
-            state.table(marked.ids[t]).records[number].usedInFix = 1;
+            state.table(marked.ids[t]).markUsedInFix(number);
         }
     }
 }

@@ -77,8 +77,7 @@ void storeGroup(const GsvFields& f, int first, SatTable& table) {
         record.plotX = point.x;
         record.plotY = point.y;
     }
-    record.inView = 1;
-    record.prn = number;
+    table.markInView(number);
 }
 
 }  // namespace

@@ -30,19 +30,36 @@ void ReceiverState::resetFirstFix() {
     ttffDone = 0;
 }
 
+void SatTable::markInView(int number) {
+    records[number].inView = 1;
+    records[number].prn = number;
+    inViewMarked.add(number);
+}
+
+void SatTable::markUsedInFix(int number) {
+    records[number].usedInFix = 1;
+    usedMarked.add(number);
+}
+
+void SatTable::clearInView() {
+    inViewMarked.drain([this](int number) {
+        records[number].inView = 0;
+        records[number].prn = 0;
+    });
+}
+
+void SatTable::clearUsedInFix() {
+    usedMarked.drain([this](int number) { records[number].usedInFix = 0; });
+}
+
 void ReceiverState::clearUsedInFix() {
     for (SatTable& table : tables) {
-        for (SatRecord& record : table.records) {
-            record.usedInFix = 0;
-        }
+        table.clearUsedInFix();
     }
 }
 
 void ReceiverState::clearInView() {
     for (SatTable& table : tables) {
-        for (SatRecord& record : table.records) {
-            record.inView = 0;
-            record.prn = 0;
-        }
+        table.clearInView();
     }
 }

@@ -5,6 +5,7 @@
 
 #include "base/civil_time.h"
 #include "base/fixed_text.h"
+#include "marked_numbers.h"
 
 struct SatRecord {
     std::uint8_t inView = 0;
@@ -19,6 +20,18 @@ constexpr int satTableSize = 256;
 
 struct SatTable {
     SatRecord records[satTableSize];
+
+    // Set marks only through these two: an epoch start clears only the
+    // records they noted, not a mark written into a record directly.
+    void markInView(int number);  // also stores the number as the record's prn
+    void markUsedInFix(int number);
+
+    void clearInView();  // the prn goes with the mark
+    void clearUsedInFix();
+
+private:
+    MarkedNumbers inViewMarked;
+    MarkedNumbers usedMarked;
 };
 
 // The ten tables in their fixed order: five first-band, then five second-band.

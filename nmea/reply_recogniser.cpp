@@ -1,10 +1,22 @@
 #include "reply_recogniser.h"
 
+#include "base/indexed_text.h"
 #include "base/text16.h"
 #include "intake_host.h"
 #include "split_fields.h"
 
 namespace {
+
+constexpr AsciiNeedle waasEnable{"WAAS Enable"};
+constexpr AsciiNeedle waasDisable{"WAAS Disable"};
+constexpr AsciiNeedle versionDone{"[VER] Done"};
+constexpr AsciiNeedle versionReply{"[VER]"};
+constexpr AsciiNeedle romCore{"ROM CORE"};
+constexpr AsciiNeedle fwVer{"FWVER="};
+constexpr AsciiNeedle version{"Version"};
+constexpr AsciiNeedle psrf195{"$PSRF195"};
+constexpr AsciiNeedle pmtk705{"$PMTK705"};
+constexpr AsciiNeedle pair020{"$PAIR020"};
 
 const char16_t* findUnit(const char16_t* text, char16_t unit) {
     for (; *text != 0; ++text) {
@@ -28,32 +40,39 @@ void cutAtFirst(char16_t* text, std::size_t from, char16_t mark, char16_t otherM
 }  // namespace
 
 void ReplyRecogniser::parseReplies(const char16_t* line, IntakeHost& host) {
-    if (containsAscii(line, "WAAS Enable")) {
+    const std::size_t wholeLine = textLength(line, static_cast<std::size_t>(-1));
+    parseReplies(IndexedText(line, wholeLine), host);
+}
+
+// Every line passes here, so each test is first made against the line's units.
+void ReplyRecogniser::parseReplies(const IndexedText& indexed, IntakeHost& host) {
+    const char16_t* line = indexed.text();
+    if (indexed.contains(waasEnable)) {
         host.setGsvGsaChecked(true);
-    } else if (containsAscii(line, "WAAS Disable")) {
+    } else if (indexed.contains(waasDisable)) {
         host.setGsvGsaChecked(false);
     }
-    if (containsAscii(line, "[VER] Done")) {
+    if (indexed.contains(versionDone)) {
         showVersionDone(host);
-    } else if (containsAscii(line, "[VER]")) {
+    } else if (indexed.contains(versionReply)) {
         versionReplyText.assign(line);
     }
-    if (containsAscii(line, "ROM CORE")) {
+    if (indexed.contains(romCore)) {
         showRomCore(line, host);
     }
-    if (containsAscii(line, "FWVER=")) {
+    if (indexed.contains(fwVer)) {
         showFwVer(line, host);
     }
-    if (containsAscii(line, "Version")) {
+    if (indexed.contains(version)) {
         showVersion(line, host);
     }
-    if (containsAscii(line, "$PSRF195")) {
+    if (indexed.contains(psrf195)) {
         showPsrf195(line, host);
     }
-    if (containsAscii(line, "$PMTK705")) {
+    if (indexed.contains(pmtk705)) {
         showPmtk705(line, host);
     }
-    if (containsAscii(line, "$PAIR020")) {
+    if (indexed.contains(pair020)) {
         showPair020(line, host);
     }
 }

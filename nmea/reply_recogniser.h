@@ -5,11 +5,14 @@
 #include "base/fixed_text.h"
 #include "sentence_fields.h"
 
+class IndexedText;
 class IntakeHost;
 
 class ReplyRecogniser {
 public:
     void parseReplies(const char16_t* line, IntakeHost& host);
+    // The same for a line whose units are already indexed.
+    void parseReplies(const IndexedText& line, IntakeHost& host);
 
 private:
     void showVersionDone(IntakeHost& host);

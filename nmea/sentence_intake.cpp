@@ -1,5 +1,8 @@
 #include "sentence_intake.h"
 
+#include <cstring>
+
+#include "base/indexed_text.h"
 #include "base/text16.h"
 #include "checksum.h"
 #include "gsa.h"
@@ -11,14 +14,17 @@
 
 namespace {
 constexpr int consoleLineLimit = 2000;
-}
+constexpr AsciiNeedle rmc{"RMC"};
+constexpr AsciiNeedle gsa{"GSA"};
+constexpr AsciiNeedle gsv{"GSV"};
+}  // namespace
 
 int SentenceIntake::onLineReady(ByteRing& ring) {
     report = LineReport();
     takeLine(ring);
     applyPendingReset();
-    lineLength = textLength(lineUnits, maxLineUnits);
-    replies.parseReplies(lineUnits, host);
+    const IndexedText indexed(lineUnits, lineLength);
+    replies.parseReplies(indexed, host);
     testChecksum();
     if (state.lineBusy) {
         return 0;
@@ -28,7 +34,7 @@ int SentenceIntake::onLineReady(ByteRing& ring) {
         // This line starts the first-fix measurement and is not parsed.
         state.ttffStartTick = host.tickCount();
     } else {
-        dispatch();
+        dispatch(indexed);
     }
     echo();
     state.lineBusy = 0;
@@ -47,7 +53,11 @@ void SentenceIntake::takeLine(ByteRing& ring) {
     for (std::uint32_t i = 0; i < count; ++i) {
         lineUnits[i] = bytes[i];
     }
-    lineUnits[count < maxLineUnits ? count : maxLineUnits] = 0;
+    const std::size_t kept = count < maxLineUnits ? count : maxLineUnits;
+    lineUnits[kept] = 0;
+    // The line ends at its first NUL; the byte search is quicker than one over units.
+    const auto* nul = static_cast<const std::uint8_t*>(std::memchr(bytes, 0, kept));
+    lineLength = nul == nullptr ? kept : static_cast<std::size_t>(nul - bytes);
 }
 
 void SentenceIntake::applyPendingReset() {
@@ -71,14 +81,14 @@ void SentenceIntake::testChecksum() {
 }
 
 // The first match wins: a line with both "RMC" and "GSV" is an RMC.
-void SentenceIntake::dispatch() {
-    if (containsAscii(lineUnits, "RMC")) {
+void SentenceIntake::dispatch(const IndexedText& line) {
+    if (line.contains(rmc)) {
         report.parsed = ParsedSentence::rmc;
         parseRmc(lineUnits, rmcFields, state, host);
-    } else if (containsAscii(lineUnits, "GSA")) {
+    } else if (line.contains(gsa)) {
         report.parsed = ParsedSentence::gsa;
         parseGsa(lineUnits, gsaFields, state, host);
-    } else if (containsAscii(lineUnits, "GSV")) {
+    } else if (line.contains(gsv)) {
         report.parsed = ParsedSentence::gsv;
         parseGsv(lineUnits, gsvFields, state);
     }

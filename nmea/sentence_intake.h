@@ -9,6 +9,7 @@
 #include "sentence_fields.h"
 
 class ByteRing;
+class IndexedText;
 class IntakeHost;
 struct ReceiverState;
 
@@ -37,7 +38,7 @@ private:
     void takeLine(ByteRing& ring);
     void applyPendingReset();
     void testChecksum();
-    void dispatch();
+    void dispatch(const IndexedText& line);
     void echo();
 
     ReceiverState& state;

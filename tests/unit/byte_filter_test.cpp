@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,62 @@ TEST(ByteFilter, LineFeedOnAFullRingStillEndsTheLine) {
     EXPECT_EQ(filterReceivedByte(ring, 'd'), ReceivedByte::kept);
     EXPECT_EQ(filterReceivedByte(ring, 0x0A), ReceivedByte::lineEnd);
     EXPECT_EQ(ring.count(), 4u);
+}
+
+// The ring's content at every line end, then what is left after the last
+// byte. Chunk 0 offers one byte at a time, any other chunk spans of that size.
+std::vector<std::vector<std::uint8_t>> handover(const std::vector<std::uint8_t>& bytes,
+                                                std::uint32_t capacity, std::size_t chunk) {
+    ByteRing ring;
+    ring.init(capacity);
+    std::vector<std::vector<std::uint8_t>> out;
+    for (std::size_t at = 0; at < bytes.size();) {
+        bool lineEnd = false;
+        if (chunk == 0) {
+            lineEnd = filterReceivedByte(ring, bytes[at++]) == ReceivedByte::lineEnd;
+        } else {
+            const std::size_t span = std::min(chunk - at % chunk, bytes.size() - at);
+            const FilteredBytes filtered = filterReceivedBytes(ring, bytes.data() + at, span);
+            at += std::max<std::size_t>(filtered.consumed, 1);
+            lineEnd = filtered.lineEnd;
+        }
+        if (lineEnd) {
+            out.push_back(ringContents(ring));
+            ring.skip(ring.count());
+        }
+    }
+    out.push_back(ringContents(ring));
+    return out;
+}
+
+// Spans must lose, keep and end lines exactly as single bytes do, whatever
+// the chunking, on rings that fill up mid-run or keep the LF but not the NUL;
+// every byte value sits at every place of a printable run once.
+TEST(ByteFilter, SpansBehaveExactlyAsSingleBytes) {
+    std::mt19937 random(12345);
+    const std::string odd("\n\r\0\x1F \x7E\x7F\x80\xFF", 9);
+    std::vector<std::uint8_t> noise(6000);
+    for (std::uint8_t& byte : noise) {
+        byte = static_cast<std::uint8_t>(random() % 4 ? '!' + random() % 90 : odd[random() % 9]);
+    }
+    std::vector<std::uint8_t> everyPlace;
+    for (int value = 0; value < 256 * 17; ++value) {
+        std::vector<std::uint8_t> run(20, static_cast<std::uint8_t>('~' - value % 17));
+        run[value % 17] = static_cast<std::uint8_t>(value / 17);
+        everyPlace.insert(everyPlace.end(), run.begin(), run.end());
+    }
+    const std::string longLine = std::string(3000, 'x') + "\nshort\r\n\n";
+    const std::vector<std::uint8_t> overlong(longLine.begin(), longLine.end());
+    for (const std::vector<std::uint8_t>& stream : {noise, everyPlace, overlong}) {
+        for (std::uint32_t capacity : {1u, 2u, 3u, 64u, 1024u}) {
+            const auto expected = handover(stream, capacity, 0);
+            ASSERT_GT(expected.size(), 2u);
+            for (std::size_t chunk :
+                 {std::size_t{1}, std::size_t{5}, std::size_t{256}, stream.size()}) {
+                EXPECT_EQ(handover(stream, capacity, chunk), expected) << capacity << "/" << chunk;
+            }
+        }
+    }
 }
 
 std::vector<std::string> replayLines(const std::string& bytes) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -42,6 +43,22 @@ TEST(SkyPlot, PositionFollowsTheTruncatedFormula) {
         EXPECT_EQ(point.x, c.x) << c.elevation << "/" << c.azimuth;
         EXPECT_EQ(point.y, c.y) << c.elevation << "/" << c.azimuth;
     }
+}
+
+// Whole azimuths take their cosine and sine from a table; every position must
+// still be the one the formula gives, inside the circle and out.
+TEST(SkyPlot, EveryWholeAzimuthMatchesTheFormula) {
+    int mismatches = 0;
+    for (std::int32_t azimuth = -400; azimuth <= 800; ++azimuth) {
+        const double angle = static_cast<double>(azimuth - 90) * 3.14159 / 180;
+        for (std::int32_t elevation = -100; elevation <= 190; elevation += 3) {
+            const double radius = static_cast<double>(90 - elevation) * 0.7;
+            const SkyPoint point = skyPlotPosition(elevation, azimuth);
+            mismatches += point.x != static_cast<std::int32_t>(77 + radius * std::cos(angle));
+            mismatches += point.y != static_cast<std::int32_t>(77 + radius * std::sin(angle));
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace

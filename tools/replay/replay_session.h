@@ -22,8 +22,11 @@ public:
     // Feeds received bytes; calls onLine() after every line the intake handled.
     template <typename OnLine>
     void feed(const std::uint8_t* bytes, std::size_t count, OnLine&& onLine) {
-        for (std::size_t i = 0; i < count; ++i) {
-            if (filterReceivedByte(ring, bytes[i]) == ReceivedByte::lineEnd) {
+        while (count > 0) {
+            const FilteredBytes filtered = filterReceivedBytes(ring, bytes, count);
+            bytes += filtered.consumed;
+            count -= filtered.consumed;
+            if (filtered.lineEnd) {
                 handleLine();
                 onLine();
             }
