@@ -8,9 +8,11 @@
 # under build/native/fuzz/TARGET/corpus, so a campaign goes on where the last
 # one stopped; findings (crashes, leaks, timeouts, out-of-memory inputs) go to
 # build/native/fuzz/TARGET/findings, and a target that stops on one is started
-# again for the rest of its time. Replay a finding with
+# again for the rest of its time. At the end the corpus keeps only the inputs
+# that add coverage. Replay a finding with
 #   build/native/tests/fuzz/TARGET FINDING
-# Ends with each target's executions, speed, corpus and findings.
+# Ends with each target's executions, speed, coverage (edges and features),
+# corpus and findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -78,6 +80,23 @@ campaign() {
             "$home/corpus" "tests/fuzz/seeds/$seeds" >>"$log" 2>&1 || true
     done
     echo $((SECONDS - start)) >"$home/last-campaign.seconds"
+    keep_useful_inputs "$target" "$max_len"
+}
+
+# Cuts the corpus down to the inputs that add coverage, so that it does not
+# grow with every campaign.
+keep_useful_inputs() {
+    local target=$1 max_len=$2
+    local home=$build/fuzz/$target
+    rm -rf "$home/corpus.merging"
+    mkdir "$home/corpus.merging"
+    if "$build/tests/fuzz/$target" -merge=1 -max_len="$max_len" "$home/corpus.merging" \
+        "$home/corpus" >"$home/last-merge.log" 2>&1; then
+        rm -rf "$home/corpus"
+        mv "$home/corpus.merging" "$home/corpus"
+    else
+        rm -rf "$home/corpus.merging"
+    fi
 }
 
 # Sums what the runs of one campaign printed.
@@ -85,15 +104,18 @@ report() {
     local target=$1
     local home=$build/fuzz/$target
     local log=$home/last-campaign.log
-    local execs seconds speed=0 corpus found
+    local execs seconds speed=0 coverage edges features corpus found
     execs=$(awk '/stat::number_of_executed_units/ {n += $2} END {print n + 0}' "$log")
+    coverage=$(awk '/ cov: [0-9]+ ft: [0-9]+/ {for (i = 1; i < NF; i++) {if ($i == "cov:") c = $(i + 1); if ($i == "ft:") f = $(i + 1)}} END {print c + 0, f + 0}' "$log")
     seconds=$(cat "$home/last-campaign.seconds")
     if ((seconds > 0)); then
         speed=$((execs / seconds))
     fi
     corpus=$(find "$home/corpus" -type f | wc -l)
     found=$(find "$home/findings" -type f -newer "$home/started" | wc -l)
-    printf '%-16s %12d %8d %8d %9d\n' "$target" "$execs" "$speed" "$corpus" "$found"
+    read -r edges features <<<"$coverage"
+    printf '%-16s %12d %8d %6d %8d %7d %9d\n' "$target" "$execs" "$speed" "$edges" "$features" \
+        "$corpus" "$found"
     find "$home/findings" -type f -newer "$home/started" | sed 's/^/    /'
 }
 
@@ -114,7 +136,8 @@ for target in "${targets[@]}"; do
 done
 wait
 
-printf '\n%-16s %12s %8s %8s %9s\n' target executions exec/s corpus findings
+printf '\n%-16s %12s %8s %6s %8s %7s %9s\n' target executions exec/s edges features corpus \
+    findings
 for target in "${targets[@]}"; do
     report "$target"
 done
