@@ -47,7 +47,7 @@ struct Workspace {
 };
 
 // The sky picture is the same bytes for every input, and far longer than
-// the rest of the drawing; its text is checked once, not per input.
+// the rest of the drawing; the SVG's own tests check it.
 void dropSkyPicture(PanelDisplayList& list) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < list.count; ++i) {
