@@ -41,6 +41,18 @@ int SentenceIntake::onLineReady(ByteRing& ring) {
     return 1;
 }
 
+void SentenceIntake::reset() {
+    for (char16_t& unit : lineUnits) {
+        unit = 0;
+    }
+    lineLength = 0;
+    report = LineReport();
+    replies = ReplyRecogniser();
+    rmcFields = RmcFields();
+    gsaFields = GsaFields();
+    gsvFields = GsvFields();
+}
+
 // Everything the ring holds is one line and its NUL. A line longer than the
 // ring arrives without either; it keeps its first 1023 units.
 void SentenceIntake::takeLine(ByteRing& ring) {

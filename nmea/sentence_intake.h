@@ -31,6 +31,10 @@ public:
     // the busy guard dropped it.
     int onLineReady(ByteRing& ring);
 
+    // Back to the state of a new intake: no line, no reply seen, and field
+    // lists as empty as they start, since a list keeps fields between lines.
+    void reset();
+
     const char16_t* line() const { return lineUnits; }
     const LineReport& lastLine() const { return report; }
 

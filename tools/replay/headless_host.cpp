@@ -8,8 +8,28 @@ HeadlessHost::HeadlessHost() {
 }
 
 HeadlessHost::~HeadlessHost() {
+    closeLog();
+}
+
+void HeadlessHost::reset() {
+    closeLog();
+    currentColor = ConsoleColor::black;
+    consoleCleared = false;
+    repaintRequests = 0;
+    consoleLines = 1;
+    title.assignAscii("Skyvane");
+    coreVersion.clear();
+    firmwareVersion.clear();
+    gsvGsaChecked = false;
+    tick = clockStart;
+    hasUtcOffset = false;
+    utcOffsetMinutes = 0;
+}
+
+void HeadlessHost::closeLog() {
     if (log != nullptr) {
         std::fclose(log);
+        log = nullptr;
     }
 }
 
@@ -19,6 +39,7 @@ void HeadlessHost::useUtcOffset(std::int64_t minutes) {
 }
 
 int HeadlessHost::openLog(const char* path) {
+    closeLog();
     log = std::fopen(path, "wb");
     if (log == nullptr) {
         return 0;

@@ -21,6 +21,10 @@ public:
     // the file cannot be created.
     int openLog(const char* path);
 
+    // Back to the state of a new host: clock at its start, fields as they
+    // start, no UTC offset, and the log closed.
+    void reset();
+
     void advanceClock(std::uint32_t milliseconds) { tick += milliseconds; }
     // Forgets what the previous line did, before the next one is handled.
     void beginLine();
@@ -51,6 +55,8 @@ public:
     bool gsvGsaChecked = false;
 
 private:
+    void closeLog();
+
     std::uint32_t tick = clockStart;
     bool hasUtcOffset = false;
     std::int64_t utcOffsetMinutes = 0;

@@ -7,6 +7,19 @@ ReplaySession::ReplaySession(std::uint32_t lineMilliseconds) : lineMs(lineMillis
     host.setWindowTitle(u"Skyvane");
 }
 
+// A new receiver state is already cleared, and a new host already shows the
+// program's title.
+void ReplaySession::reset() {
+    // Building a state record by record costs far more than copying one.
+    static const ReceiverState newState;
+    ring.clear();
+    state = newState;
+    intake.reset();
+    host.reset();
+    tick = HeadlessHost::clockStart;
+    lines = 0;
+}
+
 void ReplaySession::handleLine() {
     host.advanceClock(lineMs);
     tick = host.tickCount();

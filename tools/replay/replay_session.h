@@ -19,6 +19,11 @@ public:
     // title "Skyvane". `lineMs` virtual milliseconds pass before each line.
     explicit ReplaySession(std::uint32_t lineMs);
 
+    // Back to the state of a new session with the same line time, without
+    // allocating: ring, intake, receiver state, host and clock. The host's
+    // UTC offset and log go too.
+    void reset();
+
     // Feeds received bytes; calls onLine() after every line the intake handled.
     template <typename OnLine>
     void feed(const std::uint8_t* bytes, std::size_t count, OnLine&& onLine) {
