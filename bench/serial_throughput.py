@@ -7,7 +7,7 @@ logs it. At the end the lines the receiver sent are compared with the lines in t
 and the program's memory after the run is compared with its memory after the first
 10 seconds. Build both presets first (scripts/test.sh does).
 
-    bench/serial_throughput.py [--seconds 60] [--baud 921600]
+    bench/serial_throughput.py [--seconds 60] [--baud 921600] [--program PATH]
 """
 
 import argparse
@@ -20,6 +20,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e", "harness"))
 
 from bench import Bench  # noqa: E402
 from log_file import read_log_lines  # noqa: E402
+from process_cpu import CpuWatch  # noqa: E402
 from waiting import wait_until  # noqa: E402
 
 START_GPS = 1004
@@ -47,7 +48,7 @@ def log_line_count(path):
 
 
 def measure(options):
-    with Bench("serial_throughput") as bench:
+    with Bench("serial_throughput", program=options.program) as bench:
         receiver = bench.start_receiver(scenario_seconds=1_000_000, baud=options.baud)
         program = bench.start_program()
         probe = bench.probe
@@ -57,6 +58,8 @@ def measure(options):
         probe.click(START_GPS)
         wait_until(lambda: receiver.stats()["lines"] > 0, timeout=30, what="the stream to start")
         started = time.monotonic()
+        cpu = CpuWatch(program.pid, bench.prefix)
+        cpu.start()
         first = receiver.stats()
         time.sleep(10)
         memory_at_10s = resident_kib(program.pid)
@@ -64,6 +67,7 @@ def measure(options):
         receiver.pause()
         last = receiver.stats()
         elapsed = time.monotonic() - started
+        used = cpu.stop()
         memory_at_end = resident_kib(program.pid)
         # Every line sent is in the pseudo-terminal or the program; let it drain.
         settled = wait_until(lambda: log_line_count(log_path) >= last["lines"] or None,
@@ -82,6 +86,9 @@ def measure(options):
             "lines_per_second": round((last["lines"] - first["lines"]) / elapsed, 1),
             "bytes_per_second": round((last["bytes"] - first["bytes"]) / elapsed),
             "line_rate_of_link": round(options.baud / 10 / average_line_bytes(sent_lines), 1),
+            # Percent of one core over the run; the wineserver serves every message.
+            "program_cpu_percent": round(100 * used["program"] / elapsed, 1),
+            "wineserver_cpu_percent": round(100 * used["wineserver"] / elapsed, 1),
             "memory_kib_after_10s": memory_at_10s,
             "memory_kib_at_end": memory_at_end,
             "drained": bool(settled),
@@ -103,9 +110,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--seconds", type=int, default=60)
     parser.add_argument("--baud", type=int, default=921600)
+    parser.add_argument("--program", default=None, help="another skyvane.exe to measure")
     result = measure(parser.parse_args())
     for key, value in result.items():
-        print(f"{key:>22}: {value}")
+        print(f"{key:>24}: {value}")
     return 0 if result["lines_lost"] == 0 and result["log_matches_sent"] else 1
 
 
