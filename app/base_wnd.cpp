@@ -83,7 +83,7 @@ LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case MSG_CONNECTION_TOGGLE:
             return onConnectionToggle();
         case MSG_LINE_READY:
-            return onLineReady();
+            return onLineReady(*reinterpret_cast<LineBatch*>(lParam));
         case MSG_LOG_START:
             return onLogStart();
         case MSG_LOG_STOP:
@@ -119,7 +119,7 @@ LRESULT CBaseWnd::onCreate(HWND window) {
     MoveWindow(restoreDlg.hwnd, client.left, client.top + half, client.right, client.bottom, TRUE);
     ShowWindow(restoreDlg.hwnd, SW_SHOW);
     readSettings();
-    rxRing.init(1024);
+    rxRing.init(lineRingCapacity);
     creating = 0;
     return 0;
 }
@@ -200,16 +200,20 @@ LRESULT CBaseWnd::onDeviceChange(WPARAM event) {
     return 1;
 }
 
-int CBaseWnd::onLineReady() {
+// Every line of the batch goes through the intake in order, as if each had
+// come with a message of its own. Returns how many were taken in.
+int CBaseWnd::onLineReady(LineBatch& batch) {
     if (readerBeingStopped()) {
-        rxRing.clear();  // from a connection that is ending, not for this one's state
-        return 0;
+        return 0;  // from a connection that is ending, not for this one's state
     }
-    const int result = intake.onLineReady(rxRing);
-    if (!commands.idle()) {
-        runCommandSteps();  // steps stay on time while lines keep the thread busy
+    int taken = 0;
+    while (batch.putNextLine(rxRing)) {
+        taken += intake.onLineReady(rxRing);
+        if (!commands.idle()) {
+            runCommandSteps();  // steps stay on time while lines keep the thread busy
+        }
     }
-    return result;
+    return taken;
 }
 
 void CBaseWnd::readSettings() {

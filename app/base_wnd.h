@@ -10,6 +10,8 @@
 #include "commands/command_set.h"
 #include "nmea/receiver_state.h"
 #include "nmea/sentence_intake.h"
+#include "serial/byte_ring.h"
+#include "serial/line_batch.h"
 #include "ui/backup_dlg.h"
 #include "ui/restore_dlg.h"
 
@@ -21,7 +23,7 @@ public:
     int initInstance(HINSTANCE instance, int showCommand);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    int onLineReady();
+    int onLineReady(LineBatch& batch);
     void readSettings();
 
     ReceiverState state;
@@ -49,6 +51,8 @@ private:
     SentenceIntake intake{state, intakeHost};
     WindowCommandHost commandHost{backupDlg};
     CommandSet commands{commandHost, state};
+    // The intake takes each handed-over line out of this ring.
+    ByteRing rxRing;
     bool commandTimerArmed = false;
     DWORD commandTimerDue = 0;
 };

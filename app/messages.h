@@ -1,6 +1,7 @@
 #pragma once
 // The private message set of the main window. The numbers are absolute, not
-// offsets from WM_USER or WM_APP; every message carries wParam 0 and lParam 0.
+// offsets from WM_USER or WM_APP. Every message carries wParam 0 and lParam 0,
+// except the line-ready message, whose lParam is the reader's line batch.
 
 enum PrivateMessage : unsigned {
     MSG_CONNECTION_TOGGLE = 2724,

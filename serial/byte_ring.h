@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+// A received line's ring holds a line of up to 1022 accepted bytes, its LF
+// and its NUL; a longer line fills it.
+constexpr std::uint32_t lineRingCapacity = 1024;
+
 class ByteRing {
 public:
     ByteRing() = default;

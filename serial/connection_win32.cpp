@@ -4,13 +4,12 @@
 
 #include "app/messages.h"
 #include "base/wide_win32.h"
-#include "serial/byte_filter.h"
+#include "serial/line_batch.h"
 #include "serial/port_label.h"
 
 std::atomic<HANDLE> portHandle{INVALID_HANDLE_VALUE};
 std::atomic<LONG> readerRunning{1};
 FixedText<128> portPath;
-ByteRing rxRing;
 
 namespace {
 
@@ -128,6 +127,20 @@ int chooseReplayFile(HWND owner) {
     return 1;
 }
 
+// The published handle, waited for while a reopen has withdrawn it; absent
+// once the reader is told to stop.
+HANDLE waitForHandle() {
+    HANDLE port = portHandle.load();
+    while (port == INVALID_HANDLE_VALUE) {
+        if (readerRunning.load() == 0) {
+            return INVALID_HANDLE_VALUE;
+        }
+        Sleep(10);
+        port = portHandle.load();
+    }
+    return port;
+}
+
 // A read that ends at once without a byte (the end of a replayed file, a port
 // that vanished) must not turn the reader into a busy loop.
 void pauseAfterIdleRead(DWORD readStarted) {
@@ -136,58 +149,65 @@ void pauseAfterIdleRead(DWORD readStarted) {
     }
 }
 
-// Hands every byte of a read to the filter and every line to the user-interface
-// thread, waiting until it has taken the line out of the ring. Returns false
-// when the connection ended while a line was handed over; the rest of the
-// read is then dropped, as bytes still in the driver would be.
-bool deliverBytes(HWND mainWindow, const std::uint8_t* bytes, DWORD count, LONG* lastSeenRunning) {
-    for (DWORD i = 0; i < count; ++i) {
-        if (filterReceivedByte(rxRing, bytes[i]) != ReceivedByte::lineEnd) {
-            continue;
-        }
-        SendMessageW(mainWindow, MSG_LINE_READY, 0, 0);
+// The reader's side of the hand-off: the batch goes to the user-interface
+// thread with one synchronous message, which returns once every line in it
+// has been through the intake. Returns false when the connection ended
+// meanwhile.
+struct LineHandOver {
+    HWND mainWindow;
+    LONG* lastSeenRunning;
+
+    bool operator()(LineBatch& batch) const {
+        SendMessageW(mainWindow, MSG_LINE_READY, 0, reinterpret_cast<LPARAM>(&batch));
+        batch.clear();
         *lastSeenRunning = readerRunning.load();
-        if (*lastSeenRunning != 1) {
-            return false;
-        }
+        return *lastSeenRunning == 1;
     }
-    return true;
-}
+};
+
+// Everything a reader thread keeps: a read, the line being received, and
+// the lines finished since the last hand-off.
+struct ReaderBuffers {
+    std::uint8_t bytes[16384];
+    ByteRing lineRing;
+    LineBatch batch;
+};
 
 // Reads until the connection ends. A read returns at once with the bytes that
 // wait, or within 100 ms with none; taking all waiting bytes in one call
-// (rather than one per call) lets the reader drain a 921,600-baud line.
+// (rather than one per call) lets the reader drain a 921,600-baud line, and
+// handing a read's lines over together lets a replay run at file speed.
 DWORD WINAPI readerThread(LPVOID parameter) {
     const HWND mainWindow = static_cast<HWND>(parameter);
     LONG lastSeenRunning = 1;
-    std::uint8_t bytes[256];
+    ReaderBuffers* buffers = new ReaderBuffers;  // too large for a thread's stack
+    buffers->lineRing.init(lineRingCapacity);
+    const LineHandOver handOver{mainWindow, &lastSeenRunning};
     for (;;) {
-        HANDLE port = portHandle.load();
-        while (port == INVALID_HANDLE_VALUE) {
-            if (readerRunning.load() == 0) {
-                return 0;
-            }
-            Sleep(10);
-            port = portHandle.load();
+        const HANDLE port = waitForHandle();
+        if (port == INVALID_HANDLE_VALUE) {
+            break;
         }
         DWORD errors = 0;
         ClearCommError(port, &errors, nullptr);  // lifts the abort-on-error state
         DWORD got = 0;
         const DWORD readStarted = GetTickCount();
-        const BOOL ok = ReadFile(portHandle.load(), bytes, sizeof bytes, &got, nullptr);
+        const BOOL ok = ReadFile(port, buffers->bytes, sizeof buffers->bytes, &got, nullptr);
         lastSeenRunning = readerRunning.load();
         if (!ok && lastSeenRunning == 0) {
-            return 0;
+            break;
         }
         if (got == 0) {
             pauseAfterIdleRead(readStarted);
-        } else if (!deliverBytes(mainWindow, bytes, got, &lastSeenRunning)) {
-            return 0;
+        } else if (!gatherLines(buffers->lineRing, buffers->batch, buffers->bytes, got, handOver)) {
+            break;
         }
         if (lastSeenRunning != 1) {
-            return 0;
+            break;
         }
     }
+    delete buffers;
+    return 0;
 }
 
 int startReader(HWND owner) {
@@ -255,7 +275,6 @@ int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
     if (!replaying) {
         configurePort(opened, baudIndex);
     }
-    rxRing.clear();  // no stale bytes of an earlier connection reach this one
     portHandle.store(opened);
     return startReader(owner);
 }

@@ -8,14 +8,11 @@
 
 #include "base/fixed_text.h"
 #include "serial/baud_rates.h"
-#include "serial/byte_ring.h"
 
 // Absent (INVALID_HANDLE_VALUE) when there is no connection and during a reopen.
 extern std::atomic<HANDLE> portHandle;
 extern std::atomic<LONG> readerRunning;
 extern FixedText<128> portPath;
-// The only channel from the reader to the intake; see the line-ready hand-off.
-extern ByteRing rxRing;
 
 inline bool connectionOpen() {
     return portHandle.load() != INVALID_HANDLE_VALUE;

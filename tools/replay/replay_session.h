@@ -13,7 +13,7 @@
 
 class ReplaySession {
 public:
-    static constexpr std::uint32_t ringCapacity = 1024;
+    static constexpr std::uint32_t ringCapacity = lineRingCapacity;
 
     // Starts as a connection start does: state cleared, first fix reset,
     // title "Skyvane". `lineMs` virtual milliseconds pass before each line.
