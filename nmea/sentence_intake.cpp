@@ -13,7 +13,6 @@
 #include "serial/byte_ring.h"
 
 namespace {
-constexpr int consoleLineLimit = 2000;
 constexpr AsciiNeedle rmc{"RMC"};
 constexpr AsciiNeedle gsa{"GSA"};
 constexpr AsciiNeedle gsv{"GSV"};

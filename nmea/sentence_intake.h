@@ -15,6 +15,9 @@ struct ReceiverState;
 
 enum class ParsedSentence { none, rmc, gsa, gsv };
 
+// The console is emptied before a line once it holds more lines than this.
+constexpr int consoleLineLimit = 2000;
+
 // What happened to the last line, for observers such as the headless replay.
 struct LineReport {
     bool checksumOk = false;

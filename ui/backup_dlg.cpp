@@ -46,7 +46,7 @@ LRESULT CBackupDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_TIMER:
             if (wParam == ConsolePane::flushTimer) {
-                consolePane.flush();
+                consolePane.onFlushTimer();
             }
             return 0;
         default:

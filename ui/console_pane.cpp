@@ -31,21 +31,25 @@ void ConsolePane::append(const wchar_t* text) {
     while (text[length] != 0 && length < capacity - 1) {
         ++length;
     }
-    if (pendingLength > 0 && (runColor != nextColor || pendingLength + length >= capacity)) {
-        insertRun();
+    const bool newRun = runCount == 0 || runs[runCount - 1].color != nextColor;
+    if (pendingLength + length >= capacity || (newRun && runCount == maxRuns)) {
+        insertWaiting();
     }
-    if (pendingLength == 0) {
-        runColor = nextColor;
+    if (runCount == 0 || runs[runCount - 1].color != nextColor) {
+        runs[runCount++] = Run{pendingLength, nextColor};
     }
     for (std::size_t i = 0; i < length; ++i) {
         pending[pendingLength++] = text[i];
         pendingLineFeeds += text[i] == L'\n' ? 1 : 0;
     }
-    pending[pendingLength] = 0;
-    if (!timerArmed) {
+    pacer.lineAppended();
+    if (pacer.insertAfterAppend(GetTickCount(), controlLines, pendingLineFeeds)) {
+        insertWaiting();
+    }
+    if (!timerArmed && pendingLength > 0) {
         timerArmed = SetTimer(parent, flushTimer, flushDelayMs, nullptr) != 0;
         if (!timerArmed) {
-            insertRun();  // no timer to rely on: show the line now
+            insertWaiting();  // no timer to rely on: show the line now
         }
     }
 }
@@ -59,11 +63,17 @@ void ConsolePane::empty() {
 }
 
 // A rich edit deletes a long text far more slowly than it is destroyed, so
-// the control is replaced by a new one holding only the text.
+// the control is replaced by a new one holding only the text. An empty
+// control stays: in a fast stream the console is emptied many times a second
+// without a line having gone in.
 void ConsolePane::replaceAll(const wchar_t* text) {
     pendingLength = 0;
     pendingLineFeeds = 0;
+    runCount = 0;
     if (console == nullptr) {
+        return;
+    }
+    if (text[0] == 0 && GetWindowTextLengthW(console) == 0) {
         return;
     }
     const HWND fresh = createControl();
@@ -80,23 +90,45 @@ void ConsolePane::replaceAll(const wchar_t* text) {
     controlLines = static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
 }
 
-void ConsolePane::flush() {
-    if (timerArmed) {
+void ConsolePane::onFlushTimer() {
+    if (pacer.insertAtTick(GetTickCount(), pendingLineFeeds)) {
+        insertWaiting();
+    }
+    if (pendingLength == 0 && timerArmed) {
         KillTimer(parent, flushTimer);
         timerArmed = false;
     }
-    if (pendingLength > 0 && console != nullptr) {
-        insertRun();
+}
+
+void ConsolePane::insertWaiting() {
+    if (pendingLength == 0 || console == nullptr) {
+        return;
     }
+    // Drawn once for all runs: redrawn and scrolled after each, a run of one
+    // line costs the control some ten times its insertion.
+    SendMessageW(console, WM_SETREDRAW, FALSE, 0);
+    for (std::size_t i = 0; i < runCount; ++i) {
+        const std::size_t end = i + 1 < runCount ? runs[i + 1].start : pendingLength;
+        insertRun(runs[i].start, end, runs[i].color);
+    }
+    SendMessageW(console, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(console, EM_SCROLLCARET, 0, 0);
+    InvalidateRect(console, nullptr, TRUE);
+    pendingLength = 0;
+    pendingLineFeeds = 0;
+    runCount = 0;
+    controlLines = static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
+    pacer.inserted(GetTickCount());
 }
 
 // The run's colour goes onto the selection, then the run replaces it: the
-// text lands at the caret in its colour.
-void ConsolePane::insertRun() {
-    charFormat->crTextColor = runColor;
+// text lands at the caret in its colour. The run is ended in place for the
+// control and its first unit of the next run put back afterwards.
+void ConsolePane::insertRun(std::size_t start, std::size_t end, COLORREF color) {
+    const wchar_t following = pending[end];
+    pending[end] = 0;
+    charFormat->crTextColor = color;
     SendMessageW(console, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(charFormat));
-    SendMessageW(console, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pending));
-    pendingLength = 0;
-    pendingLineFeeds = 0;
-    controlLines = static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
+    SendMessageW(console, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pending + start));
+    pending[end] = following;
 }

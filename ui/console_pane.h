@@ -1,15 +1,19 @@
 #pragma once
 // The rich-edit console of the control panel. Received lines are gathered and
-// inserted together, one run of one colour at a time, a few tens of
+// inserted together, a run of one colour at a time, a few tens of
 // milliseconds after they arrived: each insertion into a rich edit costs
 // milliseconds (far more under Wine), one per line could not keep up with a
-// fast receiver. What the console shows, in which colour, and where the text
-// goes (at the caret) is the same as with one insertion per line.
+// fast receiver. When lines arrive faster than any link delivers them (a
+// replay), the pacer lets them wait for the console's emptying instead. What
+// the console shows, in which colour, and where the text goes (at the caret)
+// is the same as with one insertion per line.
 
 #include <richedit.h>
 #include <windows.h>
 
 #include <cstddef>
+
+#include "ui/console_flush_pacer.h"
 
 class ConsolePane {
 public:
@@ -28,22 +32,34 @@ public:
     void empty();
     // Replaces everything, waiting lines included, with the text.
     void replaceAll(const wchar_t* text);
-    // Inserts the waiting run now; the panel's timer calls it.
-    void flush();
+    // The panel's timer: inserts what waits unless the pacer holds it back.
+    void onFlushTimer();
 
 private:
-    static constexpr std::size_t capacity = 16384;
+    // Room for a whole console of ordinary lines: in a fast stream the lines
+    // wait until the console is emptied.
+    static constexpr std::size_t capacity = 196608;
+    // A run a line, for a whole console of lines in alternating colours.
+    static constexpr std::size_t maxRuns = 2048;
+
+    struct Run {
+        std::size_t start;
+        COLORREF color;
+    };
 
     HWND createControl();
-    void insertRun();
+    void insertWaiting();
+    void insertRun(std::size_t start, std::size_t end, COLORREF color);
 
     HWND parent = nullptr;
     HWND console = nullptr;
     CHARFORMATW* charFormat = nullptr;
     COLORREF nextColor = RGB(0, 0, 0);
-    COLORREF runColor = RGB(0, 0, 0);
     wchar_t pending[capacity];
     std::size_t pendingLength = 0;
+    Run runs[maxRuns];
+    std::size_t runCount = 0;
+    ConsoleFlushPacer pacer;
     int pendingLineFeeds = 0;
     int controlLines = 1;
     bool timerArmed = false;

@@ -20,6 +20,13 @@ LRESULT CRestoreDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
             return onInitDialog();
         case WM_COMMAND:
             return 0;
+        case WM_TIMER:
+            if (wParam == repaintTimer) {
+                KillTimer(window, repaintTimer);
+                repaintTimerArmed = false;
+                invalidatePanel();
+            }
+            return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -34,9 +41,20 @@ LRESULT CRestoreDlg::onInitDialog() {
 }
 
 void CRestoreDlg::requestRepaint() {
-    if (hwnd == nullptr) {
-        return;
+    if (hwnd == nullptr || repaintTimerArmed) {
+        return;  // the armed timer paints this request's state too
     }
+    const UINT delay = pacer.delayFor(GetTickCount());
+    if (delay > 0) {
+        repaintTimerArmed = SetTimer(hwnd, repaintTimer, delay, nullptr) != 0;
+        if (repaintTimerArmed) {
+            return;
+        }
+    }
+    invalidatePanel();
+}
+
+void CRestoreDlg::invalidatePanel() {
     RECT client;
     GetClientRect(hwnd, &client);
     InvalidateRect(hwnd, &client, FALSE);
@@ -70,4 +88,5 @@ void CRestoreDlg::onPaint(HWND window) {
     DeleteObject(canvas);
     DeleteDC(memory);
     EndPaint(window, &paint);
+    pacer.painted(GetTickCount());
 }

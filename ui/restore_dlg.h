@@ -7,6 +7,7 @@
 #include "app/cwnd.h"
 #include "ui/panel_display_list.h"
 #include "ui/panel_painter_win32.h"
+#include "ui/repaint_pacer.h"
 
 struct ReceiverState;
 
@@ -17,7 +18,9 @@ public:
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     int create(HINSTANCE instance, HWND parent);
-    // Invalidates the whole panel without erasing: the paint covers it all.
+    // Invalidates the whole panel without erasing (the paint covers it all),
+    // at once or, in a stream faster than a receiver's, when the pacer's gap
+    // after the last paint has passed.
     void requestRepaint();
 
     // Loaded and deleted by the main window; the panel only draws it.
@@ -25,12 +28,17 @@ public:
     HBITMAP skyBitmap() const { return gdi.skyBitmap; }
 
 private:
+    static constexpr UINT_PTR repaintTimer = 1;
+
     LRESULT onInitDialog();
+    void invalidatePanel();
     void onPaint(HWND window);
     PanelInputs paintInputs(const RECT& client) const;
 
     ReceiverState& state;
     PanelGdiObjects gdi;
+    RepaintPacer pacer;
+    bool repaintTimerArmed = false;
     // Rebuilt on every paint; kept here because it is too large for the stack.
     PanelDisplayList displayList;
 };
