@@ -39,7 +39,7 @@ def wineserver_pids(prefix):
     """The wineserver of `prefix` (normally one)."""
     entry = b"WINEPREFIX=" + os.fsencode(prefix)
     return [int(pid) for pid in os.listdir("/proc")
-            if pid.isdigit() and _command_name(pid) == "wineserver"
+            if pid.isdigit() and _command_name(pid).startswith("wineserver")
             and _environment_has(pid, entry)]
 
 

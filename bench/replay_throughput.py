@@ -73,7 +73,7 @@ def measure(options):
         cpu = CpuWatch(program.pid, bench.prefix)
         cpu.start()
         started = time.monotonic()
-        probe.open_file(bench.windows_path(recording))
+        probe.open_file(bench.windows_path(recording))  # the replay starts as the dialog ends
         done = wait_until(lambda: file_size(log_path) >= expected_size or None, timeout=900,
                           interval=0.05, what="every valid line in the log")
         elapsed = time.monotonic() - started

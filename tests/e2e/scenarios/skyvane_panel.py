@@ -176,3 +176,18 @@ def write_recording(path, lines):
     with open(path, "wb") as recording:
         recording.write("".join(lines).encode("ascii"))
     return path
+
+
+# A replayed file's path holds at most 127 characters: the scenarios that replay from
+# their bench's folder give it a short name.
+REPLAY_PATH_LIMIT = 127
+
+
+def replay(probe, bench, path, within_limit=True):
+    """Starts a replay of `path` through "Log File:" and the file dialog."""
+    if within_limit and len(bench.windows_path(path)) > REPLAY_PATH_LIMIT:
+        raise AssertionError(f"the bench's folder is too deep to replay from: {path}")
+    probe.select(COM_PORT, 1)
+    probe.click(START_GPS, wait=False)  # the file dialog is modal
+    probe.open_file(bench.windows_path(path))
+    probe.idle()

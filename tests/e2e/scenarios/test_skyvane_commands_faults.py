@@ -11,9 +11,9 @@ import unittest
 from bench import Bench
 from log_file import expected_log_bytes
 from panel_epoch import recording_lines
-from skyvane_panel import (AUTO, AUTO_PERIOD, COLD_START, COM_PORT, DEFAULT_MODE, FACTORY_RESET,
+from skyvane_panel import (AUTO, AUTO_PERIOD, COLD_START, DEFAULT_MODE, FACTORY_RESET,
                            GET_VERSION, GSV_GSA, NEW_BAUD, POWER_SAVE, SAMPLE, SEND, SEND_TEXT,
-                           START_GPS, VTG, require_program, shown_lines)
+                           START_GPS, VTG, replay, require_program, shown_lines)
 from waiting import wait_until
 from wire import Wire, line
 
@@ -97,10 +97,7 @@ class CommandFaults(unittest.TestCase):
             modified = os.stat(path).st_mtime_ns
             bench.start_program()
             probe = bench.probe
-            probe.select(COM_PORT, 1)
-            probe.click(START_GPS, wait=False)  # the file dialog is modal
-            probe.open_file(bench.windows_path(path))
-            probe.idle()
+            replay(probe, bench, path)
             wait_until(lambda: len(shown_lines(probe)) > 10, what="the replay shown")
             probe.set_text(SEND_TEXT, "$PMTK605*31")
             probe.set_text(AUTO_PERIOD, "1")  # auto-send all along, too

@@ -7,7 +7,7 @@ import unittest
 
 from bench import Bench
 from recordings import find_run, read_sentences
-from skyvane_panel import (BLACK, GREEN, RED, SAMPLE, START_GPS, pause_and_settle,
+from skyvane_panel import (BLACK, GREEN, RED, SAMPLE, START_GPS, pause_and_settle, replay,
                            require_program, sentence, sent_lines, shown_lines, wait_until_shown,
                            with_wrong_checksum, write_recording)
 from waiting import wait_until
@@ -93,6 +93,25 @@ class FullConsole(unittest.TestCase):
             # 2000 lines fill the console; the 2001st empties it and is then its first line.
             self.assertEqual(shown, [line.rstrip("\r\n") for line in numbered[2000:]])
             self.assertEqual(len(sent_lines(receiver)), count)
+
+    def test_a_replay_at_file_speed_leaves_the_console_as_a_slow_stream_would(self):
+        # Far faster than any link: most lines are emptied away before they are shown,
+        # and the console still ends with every line since its last emptying, in colour.
+        count = 12345
+        numbered = [sentence(f"GPTXT,01,01,02,line {number:05d}") for number in range(1, count + 1)]
+        colours = [RED if number % 5 == 0 else BLACK for number in range(1, count + 1)]
+        lines = [with_wrong_checksum(line) if colour == RED else line
+                 for line, colour in zip(numbered, colours)]
+        with Bench("console_replay") as bench:
+            path = write_recording(os.path.join(bench.folder, "numbered.txt"), lines)
+            bench.start_program()
+            probe = bench.probe
+            replay(probe, bench, path)
+            wait_until_shown(probe, lines[-1:], what="the last line")
+            shown = [line for line in probe.console_lines() if line["text"]]
+            # Six full windows of 2000 lines were emptied; the rest is shown.
+            self.assertEqual([line["text"] + "\r\n" for line in shown], lines[12000:])
+            self.assertEqual([line["color"] for line in shown], colours[12000:])
 
 
 class TimeToFirstFix(unittest.TestCase):

@@ -7,9 +7,10 @@ import unittest
 
 from bench import Bench
 from log_file import BOM, expected_log_bytes, read_log_lines
-from skyvane_panel import (BLACK, COM_PORT, LOG_FILE, LOG_NAME, MOD, SAMPLE, START_GPS,
-                           checksum_is_valid, pause_and_settle, require_program, sentence,
-                           wait_until_shown, with_wrong_checksum, write_recording)
+from skyvane_panel import (BLACK, COM_PORT, LOG_FILE, LOG_NAME, MOD, REPLAY_PATH_LIMIT, SAMPLE,
+                           START_GPS, checksum_is_valid, pause_and_settle, replay,
+                           require_program, sentence, wait_until_shown, with_wrong_checksum,
+                           write_recording)
 from waiting import wait_until
 
 
@@ -26,21 +27,6 @@ def wait_for_lines(receiver, count):
     """Until the receiver has sent `count` more lines of its stream."""
     target = receiver.stats()["lines"] + count
     wait_until(lambda: receiver.stats()["lines"] >= target, what=f"{count} more lines sent")
-
-
-# A replayed file's path holds at most 127 characters: the scenarios that replay from
-# their bench's folder give it a short name.
-REPLAY_PATH_LIMIT = 127
-
-
-def replay(probe, bench, path, within_limit=True):
-    """Starts a replay of `path` through "Log File:" and the file dialog."""
-    if within_limit and len(bench.windows_path(path)) > REPLAY_PATH_LIMIT:
-        raise AssertionError(f"the bench's folder is too deep to replay from: {path}")
-    probe.select(COM_PORT, 1)
-    probe.click(START_GPS, wait=False)  # the file dialog is modal
-    probe.open_file(bench.windows_path(path))
-    probe.idle()
 
 
 class Recording(unittest.TestCase):
