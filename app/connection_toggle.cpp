@@ -12,6 +12,7 @@ int CBaseWnd::onConnectionToggle() {
     if (connectionActive()) {
         dropCommands();  // nothing of a running command reopens a closed port
         closeConnection();
+        backupDlg.flushConsole();  // a fast stream's waiting lines are shown as it ends
         backupDlg.connectionRunning = 0;
         backupDlg.enable(IDC_START_GPS, true);
         readSettings();  // an edited settings file takes effect now

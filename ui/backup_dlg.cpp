@@ -113,6 +113,10 @@ void CBackupDlg::emptyConsole() {
     consolePane.empty();
 }
 
+void CBackupDlg::flushConsole() {
+    consolePane.flush();
+}
+
 // Inserted at the caret, so it takes the colour set last.
 void CBackupDlg::appendToConsole(const wchar_t* text) {
     consolePane.append(text);

@@ -21,6 +21,8 @@ public:
     int consoleLineCount() const;
     void emptyConsole();
     void appendToConsole(const wchar_t* text);
+    // Shows every line still waiting to go into the console.
+    void flushConsole();
     // Replaces everything the console holds with a short message.
     void showConsoleMessage(const wchar_t* text);
 

@@ -34,6 +34,8 @@ public:
     void replaceAll(const wchar_t* text);
     // The panel's timer: inserts what waits unless the pacer holds it back.
     void onFlushTimer();
+    // Inserts what waits now.
+    void flush() { insertWaiting(); }
 
 private:
     // Room for a whole console of ordinary lines: in a fast stream the lines
