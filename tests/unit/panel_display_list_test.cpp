@@ -61,7 +61,9 @@ struct Panel {
                 continue;
             }
             const long long top = std::stoll(op.substr(op.find(',') + 1));
-            if (op.find("," + std::to_string(top + 50) + " ") != std::string::npos) {
+            std::string bottom = ",";
+            bottom.append(std::to_string(top + 50)).append(" ");
+            if (op.find(bottom) != std::string::npos) {
                 texts.push_back(op.substr(5));
             }
         }

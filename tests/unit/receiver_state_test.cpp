@@ -36,7 +36,7 @@ TEST(ReceiverState, EpochClearsLeaveWhatASweepOfEveryRecordLeaves) {
     for (int step = 0; step < 20000; ++step) {
         const SatTableId id = static_cast<SatTableId>(random() % satTableCount);
         const int number = static_cast<int>(random() % satTableSize);
-        const unsigned action = random() % 100;
+        const auto action = random() % 100;
         if (action < 98 && action >= 80) {
             const bool inView = action < 89;
             inView ? noted->clearInView() : noted->clearUsedInFix();
