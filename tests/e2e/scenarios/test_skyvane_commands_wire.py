@@ -102,6 +102,22 @@ class CommandsOnTheWire(unittest.TestCase):
             probe.set_text(SEND_TEXT, "A" * 1022)
             probe.click(SEND)
             self.assertEqual(probe.console(), "Send ERROR!!")
+            # Auto-send refuses such a text at every tick and keeps ticking: once the
+            # text fits again, it is sent without "Auto" being touched.
+            probe.set_text(SEND_TEXT, "$" + "A" * 299)
+            probe.set_text(AUTO_PERIOD, "1")
+            probe.click(AUTO)
+            time.sleep(2.5)
+            self.assertEqual(wire.rest(), b"", "nothing written")
+            self.assertEqual(probe.state(AUTO)["checked"], 1)
+            self.assertEqual(probe.console(), "Send ERROR!!")
+            probe.set_text(SEND_TEXT, "$PMTK605*31")
+            wire.take([line("$PMTK605*31")], timeout=5)
+            probe.click(AUTO)
+            time.sleep(1.5)
+            late = wire.rest()  # a tick may have come just before the untick
+            self.assertIn(late, (b"", line("$PMTK605*31")))
+            wire.cursor += len(late)
             probe.select(NEW_BAUD, -1)
             probe.click(1019)  # "Change Baudrate"
             time.sleep(2.5)
