@@ -133,7 +133,7 @@ void CBaseWnd::onDestroy() {
     if (connectionActive()) {
         closeConnection();
     }
-    stopReader(2000);
+    stopReader(readerStopLimitMs);
     if (logOpen()) {
         closeLogFile();
     }

@@ -39,6 +39,7 @@ private:
     LRESULT onDeviceChange(WPARAM event);
     int onConnectionToggle();
     int startConnection();
+    int openSource(const char16_t* label, int baudIndex);
     int onLogStart();
     int onLogStop();
     void refuseLogStart(bool reportError);

@@ -1,7 +1,11 @@
 // The start/stop button: opens or closes the connection, decided by whether
 // a port handle is present.
 
+#include <iterator>
+
 #include "app/base_wnd.h"
+#include "app/messages.h"
+#include "app/replay_file_dialog.h"
 #include "base/wide_win32.h"
 #include "res/resource.h"
 #include "serial/connection_win32.h"
@@ -32,14 +36,32 @@ int CBaseWnd::startConnection() {
     const LRESULT rate = SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
     wchar_t label[1024] = L"";
     const bool haveSource =
-        source != CB_ERR && SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) < 1024 &&
+        source != CB_ERR &&
+        SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) <
+            static_cast<LRESULT>(std::size(label)) &&
         SendMessageW(sources, CB_GETLBTEXT, source, reinterpret_cast<LPARAM>(label)) != CB_ERR;
     cutAtFirstColon(reinterpret_cast<char16_t*>(label));
     state.clearAll();
     const bool haveRate = rate != CB_ERR && rate >= 0 && rate < baudRateCount;
     const int opened =
-        haveSource && haveRate ? openConnection(hwnd, label, static_cast<int>(rate)) : 0;
+        haveSource && haveRate ? openSource(asText16(label), static_cast<int>(rate)) : 0;
     state.resetFirstFix();
     SetWindowTextW(hwnd, L"Skyvane");
     return opened;
+}
+
+// "Log File" asks for a recording to replay; any other label names a port.
+// A reader left from an earlier connection is stopped before the file dialog
+// opens, so that no line of it reaches the cleared state while the dialog waits.
+int CBaseWnd::openSource(const char16_t* label, int baudIndex) {
+    if (!stopReader(readerStopLimitMs)) {
+        return 0;
+    }
+    const bool replay = isReplayLabel(label);
+    PortPath path;
+    const int chosen = replay ? chooseReplayFile(hwnd, &path) : portPathFromLabel(label, &path);
+    if (!chosen) {
+        return 0;
+    }
+    return openConnection(path, replay, baudIndex, hwnd, MSG_LINE_READY);
 }
