@@ -16,8 +16,8 @@
 
 struct StandInWindows {
     HWND main;
-    HWND controls;
-    HWND graphics;
+    HWND controlPanel;
+    HWND graphicsPanel;
     HWND console;
 };
 extern StandInWindows standIn;

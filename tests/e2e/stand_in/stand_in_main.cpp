@@ -31,7 +31,7 @@ void onLine(const char* line) {
         appendConsoleLine(line);
     }
     if (linesReceived == 1) {
-        InvalidateRect(standIn.graphics, nullptr, FALSE);
+        InvalidateRect(standIn.graphicsPanel, nullptr, FALSE);
     }
 }
 
@@ -50,7 +50,7 @@ void showCount() {
 
 void onPortLost(DWORD error) {
     closePort();
-    SetDlgItemTextW(standIn.controls, IDC_START, L"Start");
+    SetDlgItemTextW(standIn.controlPanel, IDC_START, L"Start");
     wchar_t status[64];
     std::swprintf(status, 64, L"lost %lu", static_cast<unsigned long>(error));
     setStatus(status);

@@ -78,7 +78,7 @@ void onOpenFile() {
     setStatus(GetOpenFileNameW(&dialog) ? path : L"cancelled");
 }
 
-INT_PTR CALLBACK controlsProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK controlPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
@@ -104,7 +104,7 @@ INT_PTR CALLBACK controlsProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
     }
 }
 
-void paintGraphics(HWND panel) {
+void paintGraphicsPanel(HWND panel) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(panel, &paint);
     RECT client;
@@ -119,12 +119,12 @@ void paintGraphics(HWND panel) {
     EndPaint(panel, &paint);
 }
 
-INT_PTR CALLBACK graphicsProc(HWND panel, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK graphicsPanelProc(HWND panel, UINT message, WPARAM, LPARAM) {
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
     if (message == WM_PAINT) {
-        paintGraphics(panel);
+        paintGraphicsPanel(panel);
         return TRUE;
     }
     return FALSE;
@@ -133,25 +133,25 @@ INT_PTR CALLBACK graphicsProc(HWND panel, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 bool createPanels(HINSTANCE instance, HWND main) {
-    standIn.controls = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_STAND_IN_CONTROLS), main,
-                                          controlsProc, 0);
-    standIn.graphics = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_STAND_IN_GRAPHICS), main,
-                                          graphicsProc, 0);
-    if (standIn.controls == nullptr || standIn.graphics == nullptr) {
+    standIn.controlPanel = CreateDialogParamW(
+        instance, MAKEINTRESOURCEW(IDD_STAND_IN_CONTROL_PANEL), main, controlPanelProc, 0);
+    standIn.graphicsPanel = CreateDialogParamW(
+        instance, MAKEINTRESOURCEW(IDD_STAND_IN_GRAPHICS_PANEL), main, graphicsPanelProc, 0);
+    if (standIn.controlPanel == nullptr || standIn.graphicsPanel == nullptr) {
         return false;
     }
     RECT client;
     GetClientRect(main, &client);
     const int half = client.bottom / 2;
-    MoveWindow(standIn.controls, 0, 0, client.right, half, TRUE);
-    MoveWindow(standIn.graphics, 0, half, client.right, client.bottom - half, TRUE);
-    ShowWindow(standIn.graphics, SW_SHOW);
+    MoveWindow(standIn.controlPanel, 0, 0, client.right, half, TRUE);
+    MoveWindow(standIn.graphicsPanel, 0, half, client.right, client.bottom - half, TRUE);
+    ShowWindow(standIn.graphicsPanel, SW_SHOW);
     LoadLibraryW(L"RICHED32.DLL");
     standIn.console = CreateWindowExW(
         0, L"RICHEDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 20, 150,
-        945, 200, standIn.controls, nullptr, instance, nullptr);
-    listPorts(GetDlgItem(standIn.controls, IDC_PORT_LIST));
+        945, 200, standIn.controlPanel, nullptr, instance, nullptr);
+    listPorts(GetDlgItem(standIn.controlPanel, IDC_PORT_LIST));
     return standIn.console != nullptr;
 }
 
@@ -172,5 +172,5 @@ void appendConsoleLine(const char* line) {
 }
 
 void setStatus(const wchar_t* text) {
-    SetDlgItemTextW(standIn.controls, IDC_STATUS, text);
+    SetDlgItemTextW(standIn.controlPanel, IDC_STATUS, text);
 }
