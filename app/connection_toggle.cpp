@@ -12,28 +12,28 @@
 #include "serial/port_label.h"
 
 int CBaseWnd::onConnectionToggle() {
-    backupDlg.enable(IDC_START_GPS, false);
+    controlPanel.enable(IDC_START_GPS, false);
     if (connectionActive()) {
         dropCommands();  // nothing of a running command reopens a closed port
         closeConnection();
-        backupDlg.flushConsole();  // a fast stream's waiting lines are shown as it ends
-        backupDlg.connectionRunning = 0;
-        backupDlg.enable(IDC_START_GPS, true);
+        controlPanel.flushConsole();  // a fast stream's waiting lines are shown as it ends
+        controlPanel.setConnectionRunning(0);
+        controlPanel.enable(IDC_START_GPS, true);
         readSettings();  // an edited settings file takes effect now
         return 1;
     }
     const int opened = startConnection();
-    backupDlg.connectionRunning = opened;
-    backupDlg.enable(IDC_START_GPS, true);
+    controlPanel.setConnectionRunning(opened);
+    controlPanel.enable(IDC_START_GPS, true);
     return opened;
 }
 
 // A start without a selected source or rate fails: there is nothing to open,
 // and no rate must be read from outside the table.
 int CBaseWnd::startConnection() {
-    const HWND sources = backupDlg.control(IDC_COM_PORT);
+    const HWND sources = controlPanel.control(IDC_COM_PORT);
     const LRESULT source = SendMessageW(sources, CB_GETCURSEL, 0, 0);
-    const LRESULT rate = SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
+    const LRESULT rate = SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
     wchar_t label[1024] = L"";
     const bool haveSource =
         source != CB_ERR &&
@@ -46,7 +46,7 @@ int CBaseWnd::startConnection() {
     const int opened =
         haveSource && haveRate ? openSource(asText16(label), static_cast<int>(rate)) : 0;
     state.resetFirstFix();
-    SetWindowTextW(hwnd, L"Skyvane");
+    SetWindowTextW(handle(), L"Skyvane");
     return opened;
 }
 
@@ -59,9 +59,9 @@ int CBaseWnd::openSource(const char16_t* label, int baudIndex) {
     }
     const bool replay = isReplayLabel(label);
     PortPath path;
-    const int chosen = replay ? chooseReplayFile(hwnd, &path) : portPathFromLabel(label, &path);
+    const int chosen = replay ? chooseReplayFile(handle(), &path) : portPathFromLabel(label, &path);
     if (!chosen) {
         return 0;
     }
-    return openConnection(path, replay, baudIndex, hwnd, MSG_LINE_READY);
+    return openConnection(path, replay, baudIndex, handle(), MSG_LINE_READY);
 }

@@ -10,9 +10,9 @@
 // A log that cannot start leaves everything as it was before the tick, so the
 // operator can pick another name and try again.
 void CBaseWnd::refuseLogStart(bool reportError) {
-    backupDlg.setChecked(IDC_LOG_FILE, false);
+    controlPanel.setChecked(IDC_LOG_FILE, false);
     if (reportError) {
-        backupDlg.showConsoleMessage(L"Log File ERROR!!");
+        controlPanel.showConsoleMessage(L"Log File ERROR!!");
     }
 }
 
@@ -23,10 +23,10 @@ int CBaseWnd::onLogStart() {
     executable[259] = 0;
 
     wchar_t modText[256] = L"";
-    GetWindowTextW(backupDlg.control(IDC_MOD), modText, 256);
+    GetWindowTextW(controlPanel.control(IDC_MOD), modText, 256);
     std::int32_t offset = 0;
     wchar_t name[256] = L"";
-    GetWindowTextW(backupDlg.control(IDC_LOG_NAME), name, 256);
+    GetWindowTextW(controlPanel.control(IDC_LOG_NAME), name, 256);
 
     LogPath path;
     const LogPathResult built = buildLogPath(asText16(executable), asText16(name), &path);
@@ -42,8 +42,8 @@ int CBaseWnd::onLogStart() {
         return 0;
     }
     // Name and offset stay fixed while the log runs.
-    backupDlg.enable(IDC_LOG_NAME, false);
-    backupDlg.enable(IDC_MOD, false);
+    controlPanel.enable(IDC_LOG_NAME, false);
+    controlPanel.enable(IDC_MOD, false);
     return 0;
 }
 
@@ -52,7 +52,7 @@ int CBaseWnd::onLogStop() {
         return 0;
     }
     closeLogFile();
-    backupDlg.enable(IDC_LOG_NAME, true);
-    backupDlg.enable(IDC_MOD, true);
+    controlPanel.enable(IDC_LOG_NAME, true);
+    controlPanel.enable(IDC_MOD, true);
     return 0;
 }

@@ -23,7 +23,7 @@ void CBaseWnd::scheduleCommandSteps() {
     const int wait = commands.msUntilNextStep(now);
     if (wait < 0) {
         if (commandTimerArmed) {
-            KillTimer(hwnd, IDT_COMMAND_STEP);
+            KillTimer(handle(), IDT_COMMAND_STEP);
             commandTimerArmed = false;
         }
         return;
@@ -32,7 +32,7 @@ void CBaseWnd::scheduleCommandSteps() {
     if (commandTimerArmed && due == commandTimerDue) {
         return;
     }
-    SetTimer(hwnd, IDT_COMMAND_STEP, wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM,
+    SetTimer(handle(), IDT_COMMAND_STEP, wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM,
              nullptr);
     commandTimerArmed = true;
     commandTimerDue = due;

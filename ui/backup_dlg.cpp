@@ -76,7 +76,7 @@ void CBackupDlg::placeAndFillLists() {
     addItems(control(IDC_COMPARISON), comparisons, 3);
     SendMessageW(control(IDC_BAUD_RATE), CB_SETCURSEL, 0, 0);
     SendMessageW(control(IDC_NEW_BAUD), CB_SETCURSEL, 0, 0);
-    listSerialPorts(hwnd, control(IDC_COM_PORT));
+    listSerialPorts(handle(), control(IDC_COM_PORT));
     SendMessageW(control(IDC_COM_PORT), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Log File:"));
     SendMessageW(control(IDC_COM_PORT), CB_SETCURSEL, 0, 0);
 }
@@ -84,7 +84,7 @@ void CBackupDlg::placeAndFillLists() {
 // Without the rich-edit library there is no console; the rest of the panel works.
 void CBackupDlg::createConsole() {
     InitCommonControls();
-    if (!consolePane.create(hwnd, &consoleFormat)) {
+    if (!consolePane.create(handle(), &consoleFormat)) {
         return;
     }
     ZeroMemory(&consoleFormat, sizeof consoleFormat);
