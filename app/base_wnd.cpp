@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include <iterator>
+
 #include "app/about.h"
 #include "app/command_messages.h"
 #include "app/messages.h"
@@ -25,8 +27,8 @@ wchar_t windowTitle[512];
 
 int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
     moduleInstance = instance;
-    LoadStringW(instance, IDS_APP_TITLE, className, 512);
-    LoadStringW(instance, IDS_APP_TITLE, windowTitle, 512);
+    LoadStringW(instance, IDS_APP_TITLE, className, static_cast<int>(std::size(className)));
+    LoadStringW(instance, IDS_APP_TITLE, windowTitle, static_cast<int>(std::size(windowTitle)));
 
     WNDCLASSEXW windowClass;
     ZeroMemory(&windowClass, sizeof windowClass);

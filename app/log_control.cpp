@@ -1,5 +1,7 @@
 // The "Log File" check box: starts and stops recording the accepted sentences.
 
+#include <iterator>
+
 #include "app/base_wnd.h"
 #include "base/wide_win32.h"
 #include "nmea/field_scan.h"
@@ -19,14 +21,15 @@ void CBaseWnd::refuseLogStart(bool reportError) {
 int CBaseWnd::onLogStart() {
     wchar_t executable[260];
     ZeroMemory(executable, sizeof executable);
-    GetModuleFileNameW(GetModuleHandleW(nullptr), executable, 260);
-    executable[259] = 0;
+    GetModuleFileNameW(GetModuleHandleW(nullptr), executable,
+                       static_cast<DWORD>(std::size(executable)));
+    executable[std::size(executable) - 1] = 0;
 
     wchar_t modText[256] = L"";
-    GetWindowTextW(controlPanel.control(IDC_MOD), modText, 256);
+    GetWindowTextW(controlPanel.control(IDC_MOD), modText, static_cast<int>(std::size(modText)));
     std::int32_t offset = 0;
     wchar_t name[256] = L"";
-    GetWindowTextW(controlPanel.control(IDC_LOG_NAME), name, 256);
+    GetWindowTextW(controlPanel.control(IDC_LOG_NAME), name, static_cast<int>(std::size(name)));
 
     LogPath path;
     const LogPathResult built = buildLogPath(asText16(executable), asText16(name), &path);

@@ -1,6 +1,7 @@
 #include "console_commands.h"
 
 #include <cwchar>
+#include <iterator>
 
 #include "console_reader.h"
 #include "messaging.h"
@@ -52,7 +53,7 @@ void consoleCommand(ProbeSession& session, const CommandWords&, JsonWriter& json
     static wchar_t text[262144];
     std::size_t length = 0;
     LRESULT lines = 0;
-    if (!readWindowText(session.windows().console, text, sizeof text / sizeof text[0], &length) ||
+    if (!readWindowText(session.windows().console, text, std::size(text), &length) ||
         !sendTimed(session.windows().console, EM_GETLINECOUNT, 0, 0, &lines)) {
         answerError(json, "the console did not answer");
         return;

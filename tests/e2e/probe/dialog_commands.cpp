@@ -1,6 +1,7 @@
 #include "dialog_commands.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "keyboard.h"
 #include "messaging.h"
@@ -55,7 +56,8 @@ HWND namedWindow(ProbeSession& session, const char* name) {
 
 void foregroundField(JsonWriter& json) {
     wchar_t caption[256];
-    const int length = InternalGetWindowText(GetForegroundWindow(), caption, 256);
+    const int length =
+        InternalGetWindowText(GetForegroundWindow(), caption, static_cast<int>(std::size(caption)));
     wideField(json, "foreground", caption, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 

@@ -1,5 +1,7 @@
 #include "posted_sync.h"
 
+#include <iterator>
+
 #include "messaging.h"
 
 namespace {
@@ -19,7 +21,8 @@ struct MarkerSearch {
 BOOL CALLBACK matchEdit(HWND window, LPARAM context) {
     MarkerSearch* search = reinterpret_cast<MarkerSearch*>(context);
     wchar_t className[16];
-    if (GetClassNameW(window, className, 16) == 0 || lstrcmpiW(className, L"Edit") != 0) {
+    if (GetClassNameW(window, className, static_cast<int>(std::size(className))) == 0 ||
+        lstrcmpiW(className, L"Edit") != 0) {
         return TRUE;
     }
     if (search->any == nullptr) {

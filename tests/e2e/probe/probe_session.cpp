@@ -1,9 +1,10 @@
 #include "probe_session.h"
 
 #include <cwchar>
+#include <iterator>
 
 ProbeSession::ProbeSession(const wchar_t* className) {
-    std::swprintf(className_, 256, L"%ls", className);
+    std::swprintf(className_, std::size(className_), L"%ls", className);
 }
 
 // The windows are looked up again until all of them were found: the main window exists

@@ -1,6 +1,7 @@
 #include "target_windows.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -22,11 +23,12 @@ BOOL CALLBACK matchDialog(HWND window, LPARAM context) {
     }
     wchar_t className[32];
     wchar_t caption[128];
-    if (GetClassNameW(window, className, 32) == 0 || std::wcscmp(className, kDialogClass) != 0) {
+    if (GetClassNameW(window, className, static_cast<int>(std::size(className))) == 0 ||
+        std::wcscmp(className, kDialogClass) != 0) {
         return TRUE;
     }
     // Our own process's copy of the caption: no message reaches the (maybe busy) program.
-    if (InternalGetWindowText(window, caption, 128) < 0 ||
+    if (InternalGetWindowText(window, caption, static_cast<int>(std::size(caption))) < 0 ||
         std::wcscmp(caption, search->caption) != 0) {
         return TRUE;
     }

@@ -1,5 +1,7 @@
 #include "window_commands.h"
 
+#include <iterator>
+
 #include "messaging.h"
 #include "posted_sync.h"
 
@@ -32,7 +34,8 @@ void windowCommand(ProbeSession& session, const CommandWords&, JsonWriter& json)
     GetWindowRect(windows.main, &outer);
     GetClientRect(windows.main, &client);
     wchar_t className[256];
-    const int classLength = GetClassNameW(windows.main, className, 256);
+    const int classLength =
+        GetClassNameW(windows.main, className, static_cast<int>(std::size(className)));
     answerOk(json);
     if (!windowTextField(json, "title", windows.main)) {
         return;
@@ -157,7 +160,7 @@ void comboCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
     for (LRESULT i = 0; i < count; ++i) {
         LRESULT length = 0;
         if (!sendTimed(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0, &length) || length < 0 ||
-            length >= 1024 ||
+            length >= static_cast<LRESULT>(std::size(item)) ||
             !sendTimed(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item),
                        &length) ||
             length < 0) {

@@ -2,6 +2,7 @@
 // upper half, the graphics panel in the lower half, About on Ctrl+A, exit on Ctrl+Q.
 
 #include <cwchar>
+#include <iterator>
 
 #include "stand_in.h"
 
@@ -44,7 +45,7 @@ void showCount() {
     }
     shown = linesReceived;
     wchar_t title[64];
-    std::swprintf(title, 64, L"%ls: %d lines", kTitle, shown);
+    std::swprintf(title, std::size(title), L"%ls: %d lines", kTitle, shown);
     SetWindowTextW(standIn.main, title);
 }
 
@@ -52,7 +53,7 @@ void onPortLost(DWORD error) {
     closePort();
     SetDlgItemTextW(standIn.controlPanel, IDC_START, L"Start");
     wchar_t status[64];
-    std::swprintf(status, 64, L"lost %lu", static_cast<unsigned long>(error));
+    std::swprintf(status, std::size(status), L"lost %lu", static_cast<unsigned long>(error));
     setStatus(status);
 }
 

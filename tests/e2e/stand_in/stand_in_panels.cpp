@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -36,7 +37,7 @@ void onStart(HWND panel) {
         return;
     }
     wchar_t item[128] = {};
-    GetDlgItemTextW(panel, IDC_PORT_LIST, item, 128);
+    GetDlgItemTextW(panel, IDC_PORT_LIST, item, static_cast<int>(std::size(item)));
     wchar_t* open = wcschr(item, L'(');
     wchar_t* close = open != nullptr ? wcschr(open, L')') : nullptr;
     if (close == nullptr) {
@@ -51,13 +52,15 @@ void onStart(HWND panel) {
     SetWindowTextW(standIn.console, L"");
     SetDlgItemTextW(panel, IDC_START, L"Close");
     wchar_t status[64];
-    std::swprintf(status, 64, L"open %ls", open + 1);
+    std::swprintf(status, std::size(status), L"open %ls", open + 1);
     setStatus(status);
 }
 
 void onSend(HWND panel) {
     char text[256];
-    const UINT length = GetDlgItemTextA(panel, IDC_SEND_TEXT, text, 254);
+    // Room is left for the CR LF that ends the line.
+    const UINT length =
+        GetDlgItemTextA(panel, IDC_SEND_TEXT, text, static_cast<int>(std::size(text) - 2));
     text[length] = '\r';
     text[length + 1] = '\n';
     setStatus(writePort(text, length + 2) ? L"sent" : L"send failed");
@@ -71,7 +74,7 @@ void onOpenFile() {
     dialog.lpstrFilter = L"Log Files(*.txt)\0*.txt\0";
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
+    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
     dialog.lpstrTitle = L"WAVE Files";
     dialog.Flags =
         OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
@@ -163,7 +166,7 @@ void appendConsoleLine(const char* line) {
     }
     wchar_t text[1100];
     std::size_t length = 0;
-    for (; line[length] != 0 && length + 1 < 1100; ++length) {
+    for (; line[length] != 0 && length + 1 < std::size(text); ++length) {
         text[length] = static_cast<unsigned char>(line[length]);
     }
     text[length] = 0;
