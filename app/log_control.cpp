@@ -18,6 +18,8 @@ void CBaseWnd::refuseLogStart(bool reportError) {
     }
 }
 
+// The check box posts the log messages and never reads their result, which is
+// 0 whatever happens; a refused start shows in the console instead.
 int CBaseWnd::onLogStart() {
     wchar_t executable[260];
     ZeroMemory(executable, sizeof executable);
