@@ -23,9 +23,11 @@ void CBaseWnd::refuseLogStart(bool reportError) {
 int CBaseWnd::onLogStart() {
     wchar_t executable[260];
     ZeroMemory(executable, sizeof executable);
-    GetModuleFileNameW(GetModuleHandleW(nullptr), executable,
-                       static_cast<DWORD>(std::size(executable)));
+    const DWORD executableLength = GetModuleFileNameW(GetModuleHandleW(nullptr), executable,
+                                                      static_cast<DWORD>(std::size(executable)));
     executable[std::size(executable) - 1] = 0;
+    // A cut path may end inside another folder; its log could not be found.
+    const bool executableCut = executableLength >= std::size(executable);
 
     wchar_t modText[256] = L"";
     GetWindowTextW(controlPanel.control(IDC_MOD), modText, static_cast<int>(std::size(modText)));
@@ -42,7 +44,7 @@ int CBaseWnd::onLogStart() {
     if (scanDecimal(asText16(modText), 0, &offset)) {
         signalOffset = offset;
     }
-    if (built == LogPathResult::tooLong || !createLogFile(asWide(path.c_str()))) {
+    if (built == LogPathResult::tooLong || executableCut || !createLogFile(asWide(path.c_str()))) {
         refuseLogStart(true);
         return 0;
     }
