@@ -32,9 +32,10 @@ void CBaseWnd::scheduleCommandSteps() {
     if (commandTimerArmed && due == commandTimerDue) {
         return;
     }
-    SetTimer(handle(), IDT_COMMAND_STEP, wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM,
-             nullptr);
-    commandTimerArmed = true;
+    // Without a timer the steps still run with the next received line or request.
+    commandTimerArmed =
+        SetTimer(handle(), IDT_COMMAND_STEP,
+                 wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM, nullptr) != 0;
     commandTimerDue = due;
 }
 
