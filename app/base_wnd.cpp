@@ -16,7 +16,8 @@ HINSTANCE moduleInstance = nullptr;
 
 namespace {
 
-// Set while WM_CREATE runs: activation, device arrival and exit wait for the panels.
+// Set while WM_CREATE runs (and for good when it fails): activation, device
+// arrival and exit are ignored until the panels exist.
 int creating = 0;
 unsigned char devicePending = 0;
 
@@ -224,9 +225,9 @@ void CBaseWnd::readSettings() {
     const Settings settings = readSettingsFile();
     viewFlags = settings.views;
     if (settings.defaultBaudRate != 0) {
-        // A rate outside the list selects nothing, and a start then fails cleanly.
-        // The list would keep its old selection for an index it does not hold, so
-        // no selection is asked for explicitly.
+        // 1 to 8 selects that rate. Any other value clears the selection, so a
+        // start then fails cleanly: asked for an item it does not hold, the
+        // list would keep its old one.
         const int rate = settings.defaultBaudRate;
         const int item = rate >= 1 && rate <= baudRateCount ? rate - 1 : -1;
         SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(item),

@@ -1,5 +1,5 @@
-// The start/stop button: opens or closes the connection, decided by whether
-// a port handle is present.
+// The start/stop button: closes the connection while one is active (its port
+// handle is present, or a rate change is between two handles), else opens one.
 
 #include <iterator>
 

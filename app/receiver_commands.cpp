@@ -16,8 +16,8 @@ void CBaseWnd::runCommandSteps() {
     scheduleCommandSteps();
 }
 
-// The timer is set again only when the next step's time has changed: this
-// runs after every received line.
+// The timer is set only when none is armed or the next step's time has
+// changed: this runs after every received line.
 void CBaseWnd::scheduleCommandSteps() {
     const DWORD now = GetTickCount();
     const int wait = commands.msUntilNextStep(now);

@@ -69,7 +69,8 @@ void closeReopenedHandle() {
 }
 
 // 8N1, no flow control; DTR and RTS held low at first, raised once the
-// buffers are purged. Failures are ignored: a file or an odd driver is fine.
+// buffers are purged. Failures are ignored: a driver that refuses a setting
+// still delivers what it receives.
 void configurePort(HANDLE port, int baudIndex) {
     DCB dcb;
     ZeroMemory(&dcb, sizeof dcb);

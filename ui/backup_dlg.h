@@ -1,7 +1,7 @@
 #pragma once
 // The control panel: source and rate selectors, command buttons, version
-// fields, log name and the console. Every button and check box becomes one
-// private message to the main window.
+// fields, log name and the console. Every button and check box but the port
+// rescan becomes one private message to the main window.
 
 #include <richedit.h>
 #include <windows.h>
