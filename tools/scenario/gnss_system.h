@@ -6,10 +6,10 @@ namespace skyvane::scenario {
 
 enum class GnssSystem { Gps, Glonass, Galileo, BeiDou };
 
-inline constexpr std::array<GnssSystem, 4> kAllSystems = {GnssSystem::Gps, GnssSystem::Glonass,
-                                                          GnssSystem::Galileo, GnssSystem::BeiDou};
+inline constexpr std::array<GnssSystem, 4> allSystems = {GnssSystem::Gps, GnssSystem::Glonass,
+                                                         GnssSystem::Galileo, GnssSystem::BeiDou};
 
-// Position of the system in kAllSystems; also the GSA system ID minus one.
+// Position of the system in allSystems; also the GSA system ID minus one.
 inline constexpr int systemIndex(GnssSystem system) {
     return static_cast<int>(system);
 }

@@ -24,13 +24,13 @@ SentenceBuilder& SentenceBuilder::emptyFields(int count) {
 }
 
 void SentenceBuilder::appendTo(std::string& out) const {
-    constexpr char kHexDigits[] = "0123456789ABCDEF";
+    constexpr char hexDigits[] = "0123456789ABCDEF";
     const std::uint8_t checksum = nmeaChecksum(payload_);
     out += '$';
     out += payload_;
     out += '*';
-    out += kHexDigits[checksum >> 4];
-    out += kHexDigits[checksum & 0x0F];
+    out += hexDigits[checksum >> 4];
+    out += hexDigits[checksum & 0x0F];
     out += "\r\n";
 }
 

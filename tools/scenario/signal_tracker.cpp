@@ -11,10 +11,10 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kHorizonLevelDbHz = 25;
-constexpr int kZenithGainDb = 21;
-constexpr int kWeakestLevelDbHz = 12;
-constexpr int kStrongestLevelDbHz = 55;
+constexpr int horizonLevelDbHz = 25;
+constexpr int zenithGainDb = 21;
+constexpr int weakestLevelDbHz = 12;
+constexpr int strongestLevelDbHz = 55;
 
 struct LockCandidate {
     int rankInSystem;
@@ -42,7 +42,7 @@ void SignalTracker::scheduleColdStart(const SkyModel& sky) {
     std::stable_sort(
         upAtStart.begin(), upAtStart.end(),
         [](const SkyPosition& a, const SkyPosition& b) { return a.elevationDeg > b.elevationDeg; });
-    std::array<int, kAllSystems.size()> rankCounters{};
+    std::array<int, allSystems.size()> rankCounters{};
     std::vector<LockCandidate> order;
     for (const SkyPosition& satellite : upAtStart) {
         const int index = systemIndex(satellite.system);
@@ -88,9 +88,9 @@ std::optional<int> SignalTracker::levelDbHz(const SkyPosition& satellite, const 
     const int satelliteBias = pickInRange(mixKey({satellite.passKey, 0x62696173ull}), -2, 2);
     const int flicker = pickInRange(
         mixKey({seed_, satellite.passKey, signal, static_cast<std::uint64_t>(elapsed)}), -1, 1);
-    const int level = kHorizonLevelDbHz + band.levelOffsetDb +
-                      satellite.elevationDeg * kZenithGainDb / 90 + satelliteBias + flicker;
-    return std::clamp(level, kWeakestLevelDbHz, kStrongestLevelDbHz);
+    const int level = horizonLevelDbHz + band.levelOffsetDb +
+                      satellite.elevationDeg * zenithGainDb / 90 + satelliteBias + flicker;
+    return std::clamp(level, weakestLevelDbHz, strongestLevelDbHz);
 }
 
 }  // namespace skyvane::scenario

@@ -18,8 +18,8 @@ struct ConstellationDesign {
     int maxSlots;
 };
 
-// In kAllSystems order. Pass lengths are those of medium orbits seen from mid-latitude.
-constexpr std::array<ConstellationDesign, 4> kDesigns = {{
+// In allSystems order. Pass lengths are those of medium orbits seen from mid-latitude.
+constexpr std::array<ConstellationDesign, 4> designs = {{
     {1, 32, 6 * 3600, 8, 10},  // GPS
     {65, 24, 5 * 3600, 6, 8},  // GLONASS, slot numbers 65-88
     {1, 36, 7 * 3600, 6, 8},   // Galileo
@@ -27,17 +27,17 @@ constexpr std::array<ConstellationDesign, 4> kDesigns = {{
 }};
 
 ConstellationDesign designOf(GnssSystem system) {
-    return kDesigns[systemIndex(system)];
+    return designs[systemIndex(system)];
 }
 
 // Coprime with every prnCount, so consecutive passes do not get neighbouring numbers.
-constexpr std::int64_t kPrnStride = 13;
+constexpr std::int64_t prnStride = 13;
 
 // Slots advance their pass index at most one apart, and the index moves `slots` places
 // per pass; with prnCount >= 2 * slots two slots can never show the same number at once.
 int prnForPass(int firstPrn, int prnCount, int slots, int slot, std::int64_t passIndex) {
     const std::int64_t position = (slot + passIndex * slots) % prnCount;
-    return firstPrn + static_cast<int>(position * kPrnStride % prnCount);
+    return firstPrn + static_cast<int>(position * prnStride % prnCount);
 }
 
 std::int64_t slotOffset(std::int64_t passSeconds, int slots, int slot) {
@@ -47,7 +47,7 @@ std::int64_t slotOffset(std::int64_t passSeconds, int slots, int slot) {
 }  // namespace
 
 SkyModel::SkyModel(unsigned seed) : seed_(seed) {
-    for (GnssSystem system : kAllSystems) {
+    for (GnssSystem system : allSystems) {
         constellations_.push_back(makeConstellation(system));
     }
 }

@@ -26,7 +26,7 @@ class SkyModel {
 public:
     explicit SkyModel(unsigned seed);
 
-    // Ordered by system (kAllSystems order), then PRN.
+    // Ordered by system (allSystems order), then PRN.
     std::vector<SkyPosition> visibleAt(int elapsed) const;
 
 private:

@@ -14,7 +14,7 @@ bool isBlank(char c) {
 
 CommandWords::CommandWords(const char* line) {
     std::size_t length = 0;
-    while (line[length] != 0 && length + 1 < kMaxLine) {
+    while (line[length] != 0 && length + 1 < maxLine) {
         text_[length] = line[length];
         ++length;
     }
@@ -25,7 +25,7 @@ CommandWords::CommandWords(const char* line) {
     std::memcpy(restText_, text_, length + 1);
 
     std::size_t i = 0;
-    while (count_ < kMaxWords) {
+    while (count_ < maxWords) {
         while (i < length && isBlank(text_[i])) {
             ++i;
         }
@@ -37,7 +37,7 @@ CommandWords::CommandWords(const char* line) {
         while (i < length && !isBlank(text_[i])) {
             ++i;
         }
-        text_[i] = 0;  // i <= length < kMaxLine, so this stays inside the copy
+        text_[i] = 0;  // i <= length < maxLine, so this stays inside the copy
         ++i;
     }
 }

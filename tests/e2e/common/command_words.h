@@ -8,10 +8,10 @@
 
 class CommandWords {
 public:
-    static constexpr std::size_t kMaxLine = 4096;  // a send field of 1022 characters and more
-    static constexpr std::size_t kMaxWords = 8;
+    static constexpr std::size_t maxLine = 4096;  // a send field of 1022 characters and more
+    static constexpr std::size_t maxWords = 8;
 
-    // Trailing CR and LF are dropped; a longer line keeps its first kMaxLine - 1 bytes.
+    // Trailing CR and LF are dropped; a longer line keeps its first maxLine - 1 bytes.
     explicit CommandWords(const char* line);
 
     std::size_t count() const { return count_; }
@@ -28,9 +28,9 @@ public:
     bool integer(std::size_t i, std::int64_t min, std::int64_t max, std::int64_t* value) const;
 
 private:
-    char text_[kMaxLine];
-    char restText_[kMaxLine];
-    const char* words_[kMaxWords];
-    std::size_t starts_[kMaxWords];
+    char text_[maxLine];
+    char restText_[maxLine];
+    const char* words_[maxWords];
+    std::size_t starts_[maxWords];
     std::size_t count_ = 0;
 };

@@ -196,9 +196,9 @@ const char* JsonWriter::finish() {
         buffer_[length_] = 0;
         return buffer_;
     }
-    static const char kTooLong[] = "{\"ok\":false,\"error\":\"answer too long\"}";
+    static const char tooLong[] = "{\"ok\":false,\"error\":\"answer too long\"}";
     length_ = 0;
-    for (const char* p = kTooLong; *p != 0 && length_ + 1 < capacity_; ++p) {
+    for (const char* p = tooLong; *p != 0 && length_ + 1 < capacity_; ++p) {
         buffer_[length_++] = *p;
     }
     buffer_[length_] = 0;

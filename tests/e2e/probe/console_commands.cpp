@@ -11,7 +11,7 @@ namespace {
 
 // A line that arrives while the lines are read changes the indexes; the read is then
 // done again, at most this often.
-constexpr int kReadAttempts = 5;
+constexpr int readAttempts = 5;
 
 bool needConsole(ProbeSession& session, JsonWriter& json) {
     if (!needWindows(session, json)) {
@@ -29,7 +29,7 @@ public:
     explicit JsonLines(JsonWriter& json) : json_(json) {}
     void line(const ConsoleLine& line) override {
         json_.beginObject().field("index", std::int64_t{line.index});
-        wideField(json_, "text", line.text, wcsnlen(line.text, ConsoleLine::kMaxUnits));
+        wideField(json_, "text", line.text, wcsnlen(line.text, ConsoleLine::maxUnits));
         if (line.hasColor) {
             char color[8];
             colorText(rgbOf(line.color), color);
@@ -79,7 +79,7 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
     HWND console = session.windows().console;
     const DWORD windowThread = GetWindowThreadProcessId(console, nullptr);
     ConsoleRead result = ConsoleRead::Changed;
-    for (int attempt = 0; attempt < kReadAttempts && result == ConsoleRead::Changed; ++attempt) {
+    for (int attempt = 0; attempt < readAttempts && result == ConsoleRead::Changed; ++attempt) {
         json.reset();
         answerOk(json);
         json.beginArray("lines");

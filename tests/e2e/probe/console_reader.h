@@ -8,10 +8,10 @@
 #include <cstddef>
 
 struct ConsoleLine {
-    static constexpr std::size_t kMaxUnits = 1024;
+    static constexpr std::size_t maxUnits = 1024;
     int index = 0;
-    wchar_t text[kMaxUnits] = {};
-    std::size_t length = 0;  // units of the line; more than kMaxUnits - 1 means it was cut
+    wchar_t text[maxUnits] = {};
+    std::size_t length = 0;  // units of the line; more than maxUnits - 1 means it was cut
     bool hasColor = false;
     COLORREF color = 0;
 };

@@ -12,10 +12,10 @@ struct NamedKey {
 
 // Virtual-key numbers of the Windows API (VK_*), written out so this file needs no
 // Windows header.
-constexpr NamedKey kModifiers[] = {
+constexpr NamedKey modifiers[] = {
     {"ctrl", 0x11}, {"control", 0x11}, {"shift", 0x10}, {"alt", 0x12}};
 
-constexpr NamedKey kNamedKeys[] = {
+constexpr NamedKey namedKeys[] = {
     {"escape", 0x1B}, {"esc", 0x1B},  {"enter", 0x0D},  {"return", 0x0D}, {"tab", 0x09},
     {"space", 0x20},  {"back", 0x08}, {"delete", 0x2E}, {"home", 0x24},   {"end", 0x23},
     {"left", 0x25},   {"up", 0x26},   {"right", 0x27},  {"down", 0x28},   {"f1", 0x70},
@@ -40,7 +40,7 @@ bool mainKey(const char* name, std::uint16_t* vk) {
         *vk = static_cast<std::uint16_t>(std::toupper(static_cast<unsigned char>(name[0])));
         return true;
     }
-    return lookUp(kNamedKeys, name, vk);
+    return lookUp(namedKeys, name, vk);
 }
 
 }  // namespace
@@ -61,8 +61,8 @@ bool parseKeyCombo(const char* text, KeyCombo* combo) {
         length = 0;
         const bool last = *p == 0;
         std::uint16_t vk = 0;
-        const bool known = last ? mainKey(name, &vk) : lookUp(kModifiers, name, &vk);
-        if (!known || combo->count == KeyCombo::kMaxKeys) {
+        const bool known = last ? mainKey(name, &vk) : lookUp(modifiers, name, &vk);
+        if (!known || combo->count == KeyCombo::maxKeys) {
             return false;
         }
         combo->keys[combo->count++] = vk;

@@ -8,10 +8,10 @@ namespace {
 
 // A chain of posts this deep is followed to its end: the click, the command it posts,
 // and one more that command may post.
-constexpr int kRounds = 3;
-constexpr DWORD kPollMs = 5;
+constexpr int rounds = 3;
+constexpr DWORD pollMs = 5;
 // Limits far above anything typed; the counter makes each marker distinct.
-constexpr LPARAM kMarkerBase = 0x7F000000;
+constexpr LPARAM markerBase = 0x7F000000;
 
 struct MarkerSearch {
     HWND readOnly;
@@ -50,7 +50,7 @@ WaitResult oneRound(HWND field, LPARAM marker, DWORD deadline) {
         if (static_cast<LONG>(GetTickCount() - deadline) >= 0) {
             return WaitResult::TimedOut;
         }
-        Sleep(kPollMs);  // the marker is in another thread's queue: poll for it
+        Sleep(pollMs);  // the marker is in another thread's queue: poll for it
     }
 }
 
@@ -65,9 +65,9 @@ HWND findMarkerField(HWND panel) {
 WaitResult waitUntilPostedHandled(HWND markerField, DWORD timeoutMs) {
     static LPARAM counter = 0;
     const DWORD deadline = GetTickCount() + timeoutMs;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         counter = (counter + 1) % 0x10000;
-        const WaitResult result = oneRound(markerField, kMarkerBase + counter, deadline);
+        const WaitResult result = oneRound(markerField, markerBase + counter, deadline);
         if (result != WaitResult::Done) {
             return result;
         }

@@ -7,11 +7,11 @@
 
 namespace {
 
-constexpr wchar_t kSerialMapKey[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
+constexpr wchar_t serialMapKey[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
 
 HKEY openSerialMap(REGSAM access) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSerialMapKey, 0, nullptr, REG_OPTION_VOLATILE, access,
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, serialMapKey, 0, nullptr, REG_OPTION_VOLATILE, access,
                         nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return nullptr;
     }

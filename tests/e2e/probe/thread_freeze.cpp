@@ -15,7 +15,7 @@ ThreadFreeze::ThreadFreeze(DWORD processId, DWORD keepRunningThreadId) {
             continue;
         }
         HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
-        if (thread == nullptr || count_ == kMaxThreads ||
+        if (thread == nullptr || count_ == maxThreads ||
             SuspendThread(thread) == static_cast<DWORD>(-1)) {
             if (thread != nullptr) {
                 CloseHandle(thread);

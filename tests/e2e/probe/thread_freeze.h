@@ -19,8 +19,8 @@ public:
     bool complete() const { return complete_; }
 
 private:
-    static constexpr std::size_t kMaxThreads = 256;
-    HANDLE threads_[kMaxThreads];
+    static constexpr std::size_t maxThreads = 256;
+    HANDLE threads_[maxThreads];
     std::size_t count_ = 0;
     bool complete_ = true;
 };

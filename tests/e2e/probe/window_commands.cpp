@@ -7,13 +7,13 @@
 
 namespace {
 
-constexpr DWORD kDefaultWaitMs = 10000;
+constexpr DWORD defaultWaitMs = 10000;
 
 }  // namespace
 
 void waitWindowCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
-    if (!timeoutArgument(words, 1, kDefaultWaitMs, json, &timeoutMs)) {
+    if (!timeoutArgument(words, 1, defaultWaitMs, json, &timeoutMs)) {
         return;
     }
     if (!session.waitForWindows(timeoutMs)) {
@@ -74,8 +74,8 @@ void setTextCommand(ProbeSession& session, const CommandWords& words, JsonWriter
     if (!needControl(session, words, 1, json, &control)) {
         return;
     }
-    static wchar_t text[CommandWords::kMaxLine];
-    if (!widenUtf8(words.restFrom(2), text, CommandWords::kMaxLine)) {
+    static wchar_t text[CommandWords::maxLine];
+    if (!widenUtf8(words.restFrom(2), text, CommandWords::maxLine)) {
         answerError(json, "the text is not UTF-8");
         return;
     }
@@ -120,7 +120,7 @@ void clickCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
 // idle [TIMEOUT_MS]: until the program has handled everything posted to it so far.
 void idleCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
-    if (!timeoutArgument(words, 1, kDefaultWaitMs, json, &timeoutMs) ||
+    if (!timeoutArgument(words, 1, defaultWaitMs, json, &timeoutMs) ||
         !needWindows(session, json)) {
         return;
     }

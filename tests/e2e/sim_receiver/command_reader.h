@@ -6,7 +6,7 @@
 
 class CommandReader {
 public:
-    static constexpr std::size_t kMaxLine = 1024;
+    static constexpr std::size_t maxLine = 1024;
 
     // Feeds bytes; for each completed line calls onLine(const char* line).
     template <typename OnLine>
@@ -19,7 +19,7 @@ public:
                 }
                 length_ = 0;
                 overlong_ = false;
-            } else if (length_ + 1 < kMaxLine) {
+            } else if (length_ + 1 < maxLine) {
                 line_[length_++] = bytes[i];
             } else {
                 overlong_ = true;
@@ -28,7 +28,7 @@ public:
     }
 
 private:
-    char line_[kMaxLine];
+    char line_[maxLine];
     std::size_t length_ = 0;
     bool overlong_ = false;
 };

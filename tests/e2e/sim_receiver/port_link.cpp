@@ -14,7 +14,7 @@ PortLink::~PortLink() {
 }
 
 bool PortLink::pointTo(const char* target) {
-    char temporary[kMaxPath + 32];
+    char temporary[maxPath + 32];
     std::snprintf(temporary, sizeof temporary, "%s.new-%ld", path_, static_cast<long>(::getpid()));
     ::unlink(temporary);
     if (::symlink(target, temporary) != 0) {

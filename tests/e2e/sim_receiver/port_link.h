@@ -6,7 +6,7 @@
 
 class PortLink {
 public:
-    static constexpr std::size_t kMaxPath = 1024;
+    static constexpr std::size_t maxPath = 1024;
 
     explicit PortLink(const char* linkPath);
     ~PortLink();
@@ -22,6 +22,6 @@ public:
     bool exists() const { return linked_; }
 
 private:
-    char path_[kMaxPath];
+    char path_[maxPath];
     bool linked_ = false;
 };

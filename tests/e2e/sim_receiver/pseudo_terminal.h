@@ -11,7 +11,7 @@
 
 class PseudoTerminal final : public ByteOutput {
 public:
-    static constexpr std::size_t kMaxPath = 128;
+    static constexpr std::size_t maxPath = 128;
 
     PseudoTerminal() = default;
     ~PseudoTerminal() override;
@@ -39,5 +39,5 @@ private:
     bool makeSlaveRaw();
 
     int master_ = -1;
-    char slavePath_[kMaxPath] = {};
+    char slavePath_[maxPath] = {};
 };

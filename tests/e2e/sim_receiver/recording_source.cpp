@@ -11,7 +11,7 @@ bool RecordingSource::next(Chunk& chunk) {
     }
     std::size_t length = 0;
     chunk.endsLine = false;
-    while (position_ + length < bytes_.size() && length < Chunk::kCapacity) {
+    while (position_ + length < bytes_.size() && length < Chunk::capacity) {
         const std::uint8_t byte = bytes_[position_ + length];
         ++length;
         if (byte == '\n') {

@@ -1,11 +1,11 @@
 #include "reply_queue.h"
 
 bool ReplyQueue::queueReply(const std::uint8_t* bytes, std::size_t count) {
-    if (count > kCapacity - count_) {
+    if (count > capacity - count_) {
         return false;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        bytes_[(head_ + count_ + i) % kCapacity] = bytes[i];
+        bytes_[(head_ + count_ + i) % capacity] = bytes[i];
     }
     count_ += count;
     return true;
@@ -16,9 +16,9 @@ bool ReplyQueue::take(Chunk& chunk) {
         return false;
     }
     std::size_t length = 0;
-    while (count_ > 0 && length < Chunk::kCapacity) {
+    while (count_ > 0 && length < Chunk::capacity) {
         chunk.bytes[length++] = bytes_[head_];
-        head_ = (head_ + 1) % kCapacity;
+        head_ = (head_ + 1) % capacity;
         --count_;
     }
     chunk.length = length;

@@ -9,7 +9,7 @@
 
 class ReplyQueue final : public ReplySink {
 public:
-    static constexpr std::size_t kCapacity = 16384;
+    static constexpr std::size_t capacity = 16384;
 
     bool queueReply(const std::uint8_t* bytes, std::size_t count) override;
     bool empty() const { return count_ == 0; }
@@ -19,7 +19,7 @@ public:
     bool take(Chunk& chunk);
 
 private:
-    std::uint8_t bytes_[kCapacity];
+    std::uint8_t bytes_[capacity];
     std::size_t head_ = 0;
     std::size_t count_ = 0;
 };

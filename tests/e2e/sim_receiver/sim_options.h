@@ -34,4 +34,4 @@ struct SimOptions {
 // Returns 1 with the options filled, or 0 with a one-line reason in `error`.
 int parseSimOptions(int argc, char** argv, SimOptions* options, const char** error);
 
-extern const char kSimUsage[];
+extern const char simUsage[];

@@ -14,7 +14,7 @@ namespace {
 
 // While nobody has the port open the master reports a hang-up without pause, so it is
 // not polled then; its state is looked at this often instead.
-constexpr int kPeerCheckMs = 10;
+constexpr int peerCheckMs = 10;
 
 int millisUntil(Micros now, Micros then) {
     if (then <= now) {
@@ -103,7 +103,7 @@ void Simulator::pumpStream(Micros now) {
         transmitter_.restart(now);
     }
     streaming_ = may;
-    nextPump_ = kNever;
+    nextPump_ = never;
     if (streaming_) {
         nextPump_ = transmitter_.pump(now, peerOpen_ ? &terminal_ : nullptr);
     }
@@ -115,7 +115,7 @@ int Simulator::pollTimeoutMs(Micros now, int maxWaitMs) const {
         timeout = std::min(timeout, millisUntil(now, nextPump_));
     }
     if (terminal_.isOpen() && !peerOpen_) {
-        timeout = std::min(timeout, kPeerCheckMs);
+        timeout = std::min(timeout, peerCheckMs);
     }
     if (terminal_.isOpen() && peerOpen_ && !streaming_ && !paused_) {
         timeout = std::min(timeout, millisUntil(now, openedAt_ + options_.openDelayMs * 1000));
@@ -202,7 +202,7 @@ void Simulator::handleCommand(const char* line) {
             answerPort("return", false);
         }
     } else if (words.is("send")) {
-        char text[CommandWords::kMaxLine + 2];
+        char text[CommandWords::maxLine + 2];
         const int length = std::snprintf(text, sizeof text, "%s\r\n", words.rest());
         const bool queued = length > 0 && transmitter_.replies().queueReply(
                                               reinterpret_cast<const std::uint8_t*>(text),
@@ -233,7 +233,7 @@ void Simulator::answerError(const char* command, const char* reason) {
 }
 
 void Simulator::answerPort(const char* command, bool ready) {
-    char text[PortLink::kMaxPath + 512];
+    char text[PortLink::maxPath + 512];
     JsonWriter json(text, sizeof text);
     json.field("ok", true).field("command", command);
     if (ready) {

@@ -7,10 +7,10 @@ namespace {
 
 // One call writes at most this much, so that commands and the program's bytes are
 // looked at regularly even when the pace is unlimited.
-constexpr std::size_t kMaxBytesPerPump = 65536;
+constexpr std::size_t maxBytesPerPump = 65536;
 
 // A write that failed for another reason than a full buffer is tried again this much later.
-constexpr Micros kRetryAfterError = 10'000;
+constexpr Micros retryAfterError = 10'000;
 
 }  // namespace
 
@@ -70,10 +70,10 @@ void Transmitter::account(std::size_t written, bool heard) {
 
 Micros Transmitter::pump(Micros now, ByteOutput* output) {
     blocked_ = false;
-    std::size_t budget = kMaxBytesPerPump;
+    std::size_t budget = maxBytesPerPump;
     while (budget > 0) {
         if (offset_ >= chunk_.length && !refill()) {
-            return kNever;
+            return never;
         }
         const bool atLineStart = offset_ == 0 && !continuesLine_;
         const std::size_t remaining = std::min(chunk_.length - offset_, budget);
@@ -87,7 +87,7 @@ Micros Transmitter::pump(Micros now, ByteOutput* output) {
         }
         if (written <= 0) {
             blocked_ = written == 0 || errno == EAGAIN || errno == EWOULDBLOCK;
-            return blocked_ ? kNever : now + kRetryAfterError;
+            return blocked_ ? never : now + retryAfterError;
         }
         pacer_->spend(static_cast<std::size_t>(written), atLineStart);
         account(static_cast<std::size_t>(written), output != nullptr);

@@ -19,7 +19,7 @@ struct TransmitCounters {
     std::int64_t discarded = 0;   // bytes paced out while nobody listened
 };
 
-inline constexpr Micros kNever = INT64_MAX;
+inline constexpr Micros never = INT64_MAX;
 
 class Transmitter {
 public:
@@ -30,7 +30,7 @@ public:
 
     // Sends what the pace allows now. With no output the bytes are paced and discarded,
     // as from a receiver whose line nobody listens to. Returns when it is worth calling
-    // again: now when more can go at once, later for the pace, kNever when finished or
+    // again: now when more can go at once, later for the pace, never when finished or
     // when the output is full (blocked() then tells to wait until it can take more).
     Micros pump(Micros now, ByteOutput* output);
 

@@ -12,8 +12,8 @@ bool quiet = false;
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"SkyvaneStandIn";
-constexpr wchar_t kTitle[] = L"Skyvane stand-in";
+constexpr wchar_t className[] = L"SkyvaneStandIn";
+constexpr wchar_t baseTitle[] = L"Skyvane stand-in";
 
 INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
@@ -45,7 +45,7 @@ void showCount() {
     }
     shown = linesReceived;
     wchar_t title[64];
-    std::swprintf(title, std::size(title), L"%ls: %d lines", kTitle, shown);
+    std::swprintf(title, std::size(title), L"%ls: %d lines", baseTitle, shown);
     SetWindowTextW(standIn.main, title);
 }
 
@@ -109,9 +109,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_STAND_IN_MENU);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass);
-    HWND window = CreateWindowExW(0, kClassName, kTitle, WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+    HWND window = CreateWindowExW(0, className, baseTitle, WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 1000, 800, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 0;

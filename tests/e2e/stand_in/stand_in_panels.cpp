@@ -14,10 +14,10 @@
 
 namespace {
 
-constexpr COLORREF kBackground = RGB(0, 0, 96);
-constexpr COLORREF kWaiting = RGB(255, 0, 0);
-constexpr COLORREF kReceiving = RGB(0, 255, 0);
-constexpr LRESULT kMaxConsoleLines = 2000;  // as the program keeps it
+constexpr COLORREF backgroundColor = RGB(0, 0, 96);
+constexpr COLORREF waitingColor = RGB(255, 0, 0);
+constexpr COLORREF receivingColor = RGB(0, 255, 0);
+constexpr LRESULT maxConsoleLines = 2000;  // as the program keeps it
 
 void setConsoleColor(COLORREF color) {
     CHARFORMATW format{};
@@ -112,10 +112,10 @@ void paintGraphicsPanel(HWND panel) {
     HDC dc = BeginPaint(panel, &paint);
     RECT client;
     GetClientRect(panel, &client);
-    HBRUSH background = CreateSolidBrush(kBackground);
+    HBRUSH background = CreateSolidBrush(backgroundColor);
     FillRect(dc, &client, background);
     DeleteObject(background);
-    HBRUSH square = CreateSolidBrush(linesReceived > 0 ? kReceiving : kWaiting);
+    HBRUSH square = CreateSolidBrush(linesReceived > 0 ? receivingColor : waitingColor);
     const RECT box{10, 10, 40, 40};
     FillRect(dc, &box, square);
     DeleteObject(square);
@@ -161,7 +161,7 @@ bool createPanels(HINSTANCE instance, HWND main) {
 // Inserts at the console's selection with the line's colour, as the program's console
 // does; after each insertion the selection sits at the end, so lines follow each other.
 void appendConsoleLine(const char* line) {
-    if (SendMessageW(standIn.console, EM_GETLINECOUNT, 0, 0) > kMaxConsoleLines) {
+    if (SendMessageW(standIn.console, EM_GETLINECOUNT, 0, 0) > maxConsoleLines) {
         SetWindowTextW(standIn.console, L"");
     }
     wchar_t text[1100];

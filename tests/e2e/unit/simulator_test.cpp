@@ -18,7 +18,7 @@
 
 namespace {
 
-const std::string kRecording = "$GPRMC,1*00\r\n$GPGSA,2*00\r\n$GPGSV,3*00\r\n";
+const std::string recording = "$GPRMC,1*00\r\n$GPGSA,2*00\r\n$GPGSV,3*00\r\n";
 
 // A simulator on a real pseudo-terminal in a temporary folder, driven step by step; the
 // test plays the program on the slave side.
@@ -50,7 +50,7 @@ protected:
         options_.openDelayMs = openDelayMs;
         options_.loop = loop;
         auto source = std::make_unique<RecordingSource>(
-            std::vector<std::uint8_t>(kRecording.begin(), kRecording.end()));
+            std::vector<std::uint8_t>(recording.begin(), recording.end()));
         simulator_ = std::make_unique<Simulator>(options_, std::move(source),
                                                  std::make_unique<SilentReceiver>(), -1, answers_,
                                                  &receivedLog_, nullptr);
@@ -123,7 +123,7 @@ TEST_F(SimulatorOnPty, HoldsTheStreamUntilThePortHasBeenOpenForTheDelay) {
     openSlave();
     const Micros openedAt = monotonicMicros();
     EXPECT_EQ(runFor(100), "");  // well inside the delay after the open
-    EXPECT_EQ(runUntilReceived(kRecording.size()), kRecording);
+    EXPECT_EQ(runUntilReceived(recording.size()), recording);
     EXPECT_GE(monotonicMicros() - openedAt, 1'000'000);
     simulator_->handleCommand("stats");
     EXPECT_NE(answers().find("\"lines\":3,\"bytes\":39"), std::string::npos) << answers();
@@ -133,7 +133,7 @@ TEST_F(SimulatorOnPty, HoldsTheStreamUntilThePortHasBeenOpenForTheDelay) {
 TEST_F(SimulatorOnPty, RecordsWhatTheProgramWritesWithItsTime) {
     startSimulator(PaceKind::Unlimited, 0);
     openSlave();
-    runUntilReceived(kRecording.size());
+    runUntilReceived(recording.size());
     ASSERT_EQ(::write(slave_, "$PMTK605*31\r\n", 13), 13);
     const Micros deadline = monotonicMicros() + 5'000'000;
     struct stat info {};
@@ -188,7 +188,7 @@ TEST_F(SimulatorOnPty, PauseStopsTheStreamAndResumeGoesOn) {
 TEST_F(SimulatorOnPty, SendQueuesALineAndUnknownCommandsAreRefused) {
     startSimulator(PaceKind::Unlimited, 0);
     openSlave();
-    EXPECT_EQ(runUntilReceived(kRecording.size()), kRecording);
+    EXPECT_EQ(runUntilReceived(recording.size()), recording);
     simulator_->handleCommand("send $PSRF,VERSION,1*00");
     EXPECT_EQ(runUntilReceived(20), "$PSRF,VERSION,1*00\r\n");
     simulator_->handleCommand("send WAAS Enable");  // every word, blanks as typed
