@@ -35,41 +35,41 @@ double wave(double elapsed, double periodS, double phase) {
 }  // namespace
 
 Route::Route(unsigned seed) {
-    rhythm_.speedPhase = cycleFraction(seed, 1);
-    rhythm_.trafficPhase = cycleFraction(seed, 2);
-    rhythm_.turnPhase = cycleFraction(seed, 3);
-    rhythm_.hillPhase = cycleFraction(seed, 4);
-    point_.latitudeDeg = startLatitudeDeg;
-    point_.longitudeDeg = startLongitudeDeg;
-    point_.courseDeg = pickInRange(mixKey({seed, 0x636F75727365ull}), 0, 359);
-    point_.speedMps = speedAt(0);
-    point_.altitudeM = altitudeAt(0);
+    rhythm.speedPhase = cycleFraction(seed, 1);
+    rhythm.trafficPhase = cycleFraction(seed, 2);
+    rhythm.turnPhase = cycleFraction(seed, 3);
+    rhythm.hillPhase = cycleFraction(seed, 4);
+    point.latitudeDeg = startLatitudeDeg;
+    point.longitudeDeg = startLongitudeDeg;
+    point.courseDeg = pickInRange(mixKey({seed, 0x636F75727365ull}), 0, 359);
+    point.speedMps = speedAt(0);
+    point.altitudeM = altitudeAt(0);
 }
 
 double Route::speedAt(int elapsed) const {
     const double t = elapsed;
-    const double kmh = meanSpeedKmh + slowSwingKmh * wave(t, slowSwingPeriodS, rhythm_.speedPhase) +
-                       trafficSwingKmh * wave(t, trafficPeriodS, rhythm_.trafficPhase);
+    const double kmh = meanSpeedKmh + slowSwingKmh * wave(t, slowSwingPeriodS, rhythm.speedPhase) +
+                       trafficSwingKmh * wave(t, trafficPeriodS, rhythm.trafficPhase);
     return kmh / 3.6;
 }
 
 double Route::turnRateAt(int elapsed) const {
-    return maxTurnRateDegPerS * wave(elapsed, turnPeriodS, rhythm_.turnPhase);
+    return maxTurnRateDegPerS * wave(elapsed, turnPeriodS, rhythm.turnPhase);
 }
 
 double Route::altitudeAt(int elapsed) const {
-    return baseAltitudeM + hillSwingM * wave(elapsed, hillPeriodS, rhythm_.hillPhase);
+    return baseAltitudeM + hillSwingM * wave(elapsed, hillPeriodS, rhythm.hillPhase);
 }
 
 void Route::advanceOneSecond() {
-    const double northM = point_.speedMps * cosDegrees(point_.courseDeg);
-    const double eastM = point_.speedMps * sinDegrees(point_.courseDeg);
-    point_.latitudeDeg += northM / metresPerDegreeLatitude;
-    point_.longitudeDeg += eastM / (metresPerDegreeLatitude * cosDegrees(point_.latitudeDeg));
-    point_.courseDeg = wrapDegrees(point_.courseDeg + turnRateAt(elapsed_));
-    ++elapsed_;
-    point_.speedMps = speedAt(elapsed_);
-    point_.altitudeM = altitudeAt(elapsed_);
+    const double northM = point.speedMps * cosDegrees(point.courseDeg);
+    const double eastM = point.speedMps * sinDegrees(point.courseDeg);
+    point.latitudeDeg += northM / metresPerDegreeLatitude;
+    point.longitudeDeg += eastM / (metresPerDegreeLatitude * cosDegrees(point.latitudeDeg));
+    point.courseDeg = wrapDegrees(point.courseDeg + turnRateAt(secondsElapsed));
+    ++secondsElapsed;
+    point.speedMps = speedAt(secondsElapsed);
+    point.altitudeM = altitudeAt(secondsElapsed);
 }
 
 }  // namespace skyvane::scenario

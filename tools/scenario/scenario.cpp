@@ -110,18 +110,18 @@ void ScenarioGenerator::State::advance() {
 }
 
 ScenarioGenerator::ScenarioGenerator(const ScenarioOptions& options)
-    : state_(std::make_unique<State>(options)) {}
+    : state(std::make_unique<State>(options)) {}
 
 ScenarioGenerator::~ScenarioGenerator() = default;
 ScenarioGenerator::ScenarioGenerator(ScenarioGenerator&&) noexcept = default;
 ScenarioGenerator& ScenarioGenerator::operator=(ScenarioGenerator&&) noexcept = default;
 
 int ScenarioGenerator::appendNextEpoch(std::string& out) {
-    if (!state_ || state_->elapsed >= state_->seconds) {  // moved-from or finished
+    if (!state || state->elapsed >= state->seconds) {  // moved-from or finished
         return 0;
     }
-    const int sentences = appendEpochSentences(state_->observe(), out);
-    state_->advance();
+    const int sentences = appendEpochSentences(state->observe(), out);
+    state->advance();
     return sentences;
 }
 

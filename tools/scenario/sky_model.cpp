@@ -46,9 +46,9 @@ std::int64_t slotOffset(std::int64_t passSeconds, int slots, int slot) {
 
 }  // namespace
 
-SkyModel::SkyModel(unsigned seed) : seed_(seed) {
+SkyModel::SkyModel(unsigned skySeed) : seed(skySeed) {
     for (GnssSystem system : allSystems) {
-        constellations_.push_back(makeConstellation(system));
+        constellations.push_back(makeConstellation(system));
     }
 }
 
@@ -56,7 +56,7 @@ SkyModel::SkyModel(unsigned seed) : seed_(seed) {
 // even the default short run shows a satellite leaving and a new one rising.
 SkyModel::Constellation SkyModel::makeConstellation(GnssSystem system) const {
     const ConstellationDesign design = designOf(system);
-    const std::uint64_t key = mixKey({seed_, static_cast<std::uint64_t>(systemIndex(system))});
+    const std::uint64_t key = mixKey({seed, static_cast<std::uint64_t>(systemIndex(system))});
     const int slots = pickInRange(mixKey({key, 1}), design.minSlots, design.maxSlots);
     const std::int64_t passSeconds = design.passSeconds;
     const int setsAfter = pickInRange(mixKey({key, 2}), 50, 110);
@@ -78,7 +78,7 @@ SkyPosition SkyModel::slotAt(const Constellation& constellation, int slot, int e
     SkyPosition position;
     position.system = constellation.system;
     position.passKey =
-        mixKey({seed_, static_cast<std::uint64_t>(systemIndex(constellation.system)),
+        mixKey({seed, static_cast<std::uint64_t>(systemIndex(constellation.system)),
                 static_cast<std::uint64_t>(slot), static_cast<std::uint64_t>(passIndex)});
     position.prn = prnForPass(constellation.firstPrn, constellation.prnCount, constellation.slots,
                               slot, passIndex);
@@ -98,7 +98,7 @@ SkyPosition SkyModel::slotAt(const Constellation& constellation, int slot, int e
 
 std::vector<SkyPosition> SkyModel::visibleAt(int elapsed) const {
     std::vector<SkyPosition> visible;
-    for (const Constellation& constellation : constellations_) {
+    for (const Constellation& constellation : constellations) {
         const std::size_t firstOfSystem = visible.size();
         for (int slot = 0; slot < constellation.slots; ++slot) {
             visible.push_back(slotAt(constellation, slot, elapsed));

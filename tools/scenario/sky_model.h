@@ -24,7 +24,7 @@ struct SkyPosition {
 // steadily, which moves about as fast as real satellites do (well under a degree a minute).
 class SkyModel {
 public:
-    explicit SkyModel(unsigned seed);
+    explicit SkyModel(unsigned skySeed);
 
     // Ordered by system (allSystems order), then PRN.
     std::vector<SkyPosition> visibleAt(int elapsed) const;
@@ -42,8 +42,8 @@ private:
     Constellation makeConstellation(GnssSystem system) const;
     SkyPosition slotAt(const Constellation& constellation, int slot, int elapsed) const;
 
-    unsigned seed_;
-    std::vector<Constellation> constellations_;
+    unsigned seed;
+    std::vector<Constellation> constellations;
 };
 
 }  // namespace skyvane::scenario

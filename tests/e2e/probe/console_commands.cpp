@@ -26,22 +26,22 @@ bool needConsole(ProbeSession& session, JsonWriter& json) {
 
 class JsonLines final : public ConsoleLineSink {
 public:
-    explicit JsonLines(JsonWriter& json) : json_(json) {}
+    explicit JsonLines(JsonWriter& writer) : json(writer) {}
     void line(const ConsoleLine& line) override {
-        json_.beginObject().field("index", std::int64_t{line.index});
-        wideField(json_, "text", line.text, wcsnlen(line.text, ConsoleLine::maxUnits));
+        json.beginObject().field("index", std::int64_t{line.index});
+        wideField(json, "text", line.text, wcsnlen(line.text, ConsoleLine::maxUnits));
         if (line.hasColor) {
             char color[8];
             colorText(rgbOf(line.color), color);
-            json_.field("color", color);
+            json.field("color", color);
         } else {
-            json_.nullField("color");
+            json.nullField("color");
         }
-        json_.endObject();
+        json.endObject();
     }
 
 private:
-    JsonWriter& json_;
+    JsonWriter& json;
 };
 
 }  // namespace

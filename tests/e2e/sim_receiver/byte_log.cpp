@@ -30,20 +30,20 @@ std::size_t formatReceivedRecord(char* text, std::size_t capacity, Micros sinceS
 }
 
 ReceivedLog::~ReceivedLog() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
+    if (file != nullptr) {
+        std::fclose(file);
     }
 }
 
 bool ReceivedLog::open(const char* path) {
-    file_ = openForWriting(path);
-    return file_ != nullptr;
+    file = openForWriting(path);
+    return file != nullptr;
 }
 
 // Reads from the pseudo-terminal are at most a few kilobytes, so one record per read
 // fits this buffer; a larger count is split into several records with the same time.
 void ReceivedLog::append(Micros sinceStart, const std::uint8_t* bytes, std::size_t count) {
-    if (file_ == nullptr) {
+    if (file == nullptr) {
         return;
     }
     constexpr std::size_t bytesPerRecord = 4096;
@@ -52,27 +52,27 @@ void ReceivedLog::append(Micros sinceStart, const std::uint8_t* bytes, std::size
         const std::size_t part = count - done < bytesPerRecord ? count - done : bytesPerRecord;
         const std::size_t length =
             formatReceivedRecord(text, sizeof text, sinceStart, bytes + done, part);
-        std::fwrite(text, 1, length, file_);
-        std::fputc('\n', file_);
+        std::fwrite(text, 1, length, file);
+        std::fputc('\n', file);
     }
-    std::fflush(file_);
+    std::fflush(file);
 }
 
 SentLog::~SentLog() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
+    if (file != nullptr) {
+        std::fclose(file);
     }
 }
 
 bool SentLog::open(const char* path) {
-    file_ = openForWriting(path);
-    return file_ != nullptr;
+    file = openForWriting(path);
+    return file != nullptr;
 }
 
 void SentLog::append(const std::uint8_t* bytes, std::size_t count) {
-    if (file_ == nullptr) {
+    if (file == nullptr) {
         return;
     }
-    std::fwrite(bytes, 1, count, file_);
-    std::fflush(file_);
+    std::fwrite(bytes, 1, count, file);
+    std::fflush(file);
 }

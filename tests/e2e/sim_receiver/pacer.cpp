@@ -15,39 +15,39 @@ constexpr Micros longestRefill = microsPerSecond;
 class CreditPacer : public Pacer {
 public:
     CreditPacer(std::int64_t microUnitsPerSecond, std::int64_t quantumUnits, std::int64_t capUnits)
-        : rate_(microUnitsPerSecond),
-          quantum_(quantumUnits * microsPerSecond),
-          cap_(capUnits * microsPerSecond) {}
+        : creditRate(microUnitsPerSecond),
+          quantum(quantumUnits * microsPerSecond),
+          creditCap(capUnits * microsPerSecond) {}
 
     void restart(Micros now) override {
-        last_ = now;
-        credit_ = 0;
+        lastRefill = now;
+        credit = 0;
     }
 
     Micros nextChance(Micros now) const override {
-        if (credit_ >= quantum_) {
+        if (credit >= quantum) {
             return now;
         }
-        const std::int64_t missing = quantum_ - credit_;
+        const std::int64_t missing = quantum - credit;
         // Micro-units per second divided by a million = micro-units per microsecond.
-        return last_ + (missing * microsPerSecond + rate_ - 1) / rate_;
+        return lastRefill + (missing * microsPerSecond + creditRate - 1) / creditRate;
     }
 
 protected:
     void refill(Micros now) {
-        const Micros elapsed = std::clamp<Micros>(now - last_, 0, longestRefill);
-        last_ = now;
-        credit_ = std::min(cap_, credit_ + elapsed * rate_ / microsPerSecond);
+        const Micros elapsed = std::clamp<Micros>(now - lastRefill, 0, longestRefill);
+        lastRefill = now;
+        credit = std::min(creditCap, credit + elapsed * creditRate / microsPerSecond);
     }
-    std::int64_t wholeUnits() const { return credit_ / microsPerSecond; }
-    void take(std::int64_t units) { credit_ -= units * microsPerSecond; }
+    std::int64_t wholeUnits() const { return credit / microsPerSecond; }
+    void take(std::int64_t units) { credit -= units * microsPerSecond; }
 
 private:
-    std::int64_t rate_;
-    std::int64_t quantum_;
-    std::int64_t cap_;
-    std::int64_t credit_ = 0;
-    Micros last_ = 0;
+    std::int64_t creditRate;
+    std::int64_t quantum;
+    std::int64_t creditCap;
+    std::int64_t credit = 0;
+    Micros lastRefill = 0;
 };
 
 class BaudPacer final : public CreditPacer {

@@ -18,10 +18,10 @@ public:
     bool pointTo(const char* target);
     // Removes the link if this object made it; the port disappears.
     void remove();
-    const char* path() const { return path_; }
-    bool exists() const { return linked_; }
+    const char* path() const { return pathText; }
+    bool exists() const { return linked; }
 
 private:
-    char path_[maxPath];
-    bool linked_ = false;
+    char pathText[maxPath];
+    bool linked = false;
 };
