@@ -8,7 +8,7 @@
 namespace skyvane::scenario {
 
 struct LineOfSight {
-    GnssSystem system = GnssSystem::Gps;
+    GnssSystem system = GnssSystem::gps;
     int elevationDeg = 0;
     int azimuthDeg = 0;
 };

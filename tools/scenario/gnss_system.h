@@ -4,10 +4,10 @@
 
 namespace skyvane::scenario {
 
-enum class GnssSystem { Gps, Glonass, Galileo, BeiDou };
+enum class GnssSystem { gps, glonass, galileo, beiDou };
 
-inline constexpr std::array<GnssSystem, 4> allSystems = {GnssSystem::Gps, GnssSystem::Glonass,
-                                                         GnssSystem::Galileo, GnssSystem::BeiDou};
+inline constexpr std::array<GnssSystem, 4> allSystems = {GnssSystem::gps, GnssSystem::glonass,
+                                                         GnssSystem::galileo, GnssSystem::beiDou};
 
 // Position of the system in allSystems; also the GSA system ID minus one.
 inline constexpr int systemIndex(GnssSystem system) {

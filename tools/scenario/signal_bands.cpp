@@ -20,22 +20,22 @@ constexpr int firstBeiDouWithB2a = 19;
 
 const std::array<SignalBand, bandCount>& signalBands() {
     static constexpr std::array<SignalBand, bandCount> bands = {{
-        {GnssSystem::Gps, "GP", 1, true, 0},              // L1 C/A
-        {GnssSystem::Gps, "GP", gpsL5Q, false, 3},        // L5-Q
-        {GnssSystem::Glonass, "GL", 1, true, -1},         // L1 OF
-        {GnssSystem::Galileo, "GA", 7, true, 0},          // E1-B/C
-        {GnssSystem::Galileo, "GA", 1, false, 3},         // E5a
-        {GnssSystem::BeiDou, "GB", 1, true, -1},          // B1I
-        {GnssSystem::BeiDou, "GB", beiDouB2a, false, 2},  // B2a
+        {GnssSystem::gps, "GP", 1, true, 0},              // L1 C/A
+        {GnssSystem::gps, "GP", gpsL5Q, false, 3},        // L5-Q
+        {GnssSystem::glonass, "GL", 1, true, -1},         // L1 OF
+        {GnssSystem::galileo, "GA", 7, true, 0},          // E1-B/C
+        {GnssSystem::galileo, "GA", 1, false, 3},         // E5a
+        {GnssSystem::beiDou, "GB", 1, true, -1},          // B1I
+        {GnssSystem::beiDou, "GB", beiDouB2a, false, 2},  // B2a
     }};
     return bands;
 }
 
 bool transmits(const SignalBand& band, int prn) {
-    if (band.system == GnssSystem::Gps && band.signalId == gpsL5Q) {
+    if (band.system == GnssSystem::gps && band.signalId == gpsL5Q) {
         return std::find(gpsWithL5.begin(), gpsWithL5.end(), prn) != gpsWithL5.end();
     }
-    if (band.system == GnssSystem::BeiDou && band.signalId == beiDouB2a) {
+    if (band.system == GnssSystem::beiDou && band.signalId == beiDouB2a) {
         return prn >= firstBeiDouWithB2a;
     }
     return true;

@@ -9,7 +9,7 @@ namespace skyvane::scenario {
 
 // One satellite above the horizon at one second.
 struct SkyPosition {
-    GnssSystem system = GnssSystem::Gps;
+    GnssSystem system = GnssSystem::gps;
     int prn = 0;  // as written in NMEA: GLONASS 65-88, the others from 1
     int elevationDeg = 0;
     int azimuthDeg = 0;

@@ -78,8 +78,8 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
     }
     HWND console = session.windows().console;
     const DWORD windowThread = GetWindowThreadProcessId(console, nullptr);
-    ConsoleRead result = ConsoleRead::Changed;
-    for (int attempt = 0; attempt < readAttempts && result == ConsoleRead::Changed; ++attempt) {
+    ConsoleRead result = ConsoleRead::changed;
+    for (int attempt = 0; attempt < readAttempts && result == ConsoleRead::changed; ++attempt) {
         json.reset();
         answerOk(json);
         json.beginArray("lines");
@@ -90,10 +90,10 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
                                   &lineCount, sink);
         json.endArray().field("line_count", std::int64_t{lineCount});
     }
-    if (result != ConsoleRead::Ok) {
+    if (result != ConsoleRead::ok) {
         json.reset();
-        answerError(json, result == ConsoleRead::Changed    ? "the console kept changing"
-                          : result == ConsoleRead::NoMemory ? "no memory in the program"
+        answerError(json, result == ConsoleRead::changed    ? "the console kept changing"
+                          : result == ConsoleRead::noMemory ? "no memory in the program"
                                                             : "the console did not answer");
     }
 }

@@ -86,19 +86,19 @@ ConsoleRead readLine(HWND console, RemoteBuffer& remote, int index, ConsoleLine*
     LRESULT start = 0;
     LRESULT length = 0;
     if (!sendTimed(console, EM_LINEINDEX, static_cast<WPARAM>(index), 0, &start)) {
-        return ConsoleRead::NoAnswer;
+        return ConsoleRead::noAnswer;
     }
     if (start < 0) {
-        return ConsoleRead::Changed;
+        return ConsoleRead::changed;
     }
     if (!sendTimed(console, EM_LINELENGTH, static_cast<WPARAM>(start), 0, &length)) {
-        return ConsoleRead::NoAnswer;
+        return ConsoleRead::noAnswer;
     }
     line->index = index;
     line->length = static_cast<std::size_t>(length);
     const bool read = readLineText(console, remote, static_cast<LONG>(start), line) &&
                       readLineColor(console, remote, static_cast<LONG>(start), line);
-    return read ? ConsoleRead::Ok : ConsoleRead::NoAnswer;
+    return read ? ConsoleRead::ok : ConsoleRead::noAnswer;
 }
 
 }  // namespace
@@ -107,33 +107,33 @@ ConsoleRead readConsoleLines(HWND console, HANDLE process, int maxLines, int* li
                              ConsoleLineSink& sink) {
     RemoteBuffer remote(process, RemoteLayout::size);
     if (!remote.valid()) {
-        return ConsoleRead::NoMemory;
+        return ConsoleRead::noMemory;
     }
     LRESULT lengthBefore = 0;
     LRESULT count = 0;
     if (!sendTimed(console, WM_GETTEXTLENGTH, 0, 0, &lengthBefore) ||
         !sendTimed(console, EM_GETLINECOUNT, 0, 0, &count) ||
         !sendTimed(console, EM_EXGETSEL, 0, remote.pointer(RemoteLayout::savedAt))) {
-        return ConsoleRead::NoAnswer;
+        return ConsoleRead::noAnswer;
     }
     *lineCount = static_cast<int>(count);
     const int first = maxLines > 0 && count > maxLines ? static_cast<int>(count) - maxLines : 0;
     static ConsoleLine line;  // large; one command runs at a time
-    ConsoleRead result = ConsoleRead::Ok;
-    for (int i = first; i < count && result == ConsoleRead::Ok; ++i) {
+    ConsoleRead result = ConsoleRead::ok;
+    for (int i = first; i < count && result == ConsoleRead::ok; ++i) {
         result = readLine(console, remote, i, &line);
-        if (result == ConsoleRead::Ok) {
+        if (result == ConsoleRead::ok) {
             sink.line(line);
         }
     }
     // Put the program's insertion point back where it was, whatever happened above.
     sendTimed(console, EM_EXSETSEL, 0, remote.pointer(RemoteLayout::savedAt));
     LRESULT lengthAfter = 0;
-    if (result != ConsoleRead::Ok) {
+    if (result != ConsoleRead::ok) {
         return result;
     }
     if (!sendTimed(console, WM_GETTEXTLENGTH, 0, 0, &lengthAfter)) {
-        return ConsoleRead::NoAnswer;
+        return ConsoleRead::noAnswer;
     }
-    return lengthAfter == lengthBefore ? ConsoleRead::Ok : ConsoleRead::Changed;
+    return lengthAfter == lengthBefore ? ConsoleRead::ok : ConsoleRead::changed;
 }

@@ -22,10 +22,10 @@ public:
     virtual void line(const ConsoleLine& line) = 0;
 };
 
-enum class ConsoleRead { Ok, NoAnswer, NoMemory, Changed };
+enum class ConsoleRead { ok, noAnswer, noMemory, changed };
 
 // Reads the last `maxLines` lines (all when maxLines <= 0). Colours are read by selecting
 // each line; the program's selection is put back afterwards. When a line arrives during
-// the read the result is Changed and the caller should read again.
+// the read the result is `changed` and the caller should read again.
 ConsoleRead readConsoleLines(HWND console, HANDLE process, int maxLines, int* lineCount,
                              ConsoleLineSink& sink);

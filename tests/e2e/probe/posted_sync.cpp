@@ -37,18 +37,18 @@ BOOL CALLBACK matchEdit(HWND window, LPARAM context) {
 
 WaitResult oneRound(HWND field, LPARAM marker, DWORD deadline) {
     if (!PostMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0)) {
-        return WaitResult::Failed;
+        return WaitResult::failed;
     }
     for (;;) {
         LRESULT limit = 0;
         if (!sendTimed(field, EM_GETLIMITTEXT, 0, 0, &limit)) {
-            return WaitResult::TimedOut;
+            return WaitResult::timedOut;
         }
         if (limit == marker) {
-            return WaitResult::Done;
+            return WaitResult::done;
         }
         if (static_cast<LONG>(GetTickCount() - deadline) >= 0) {
-            return WaitResult::TimedOut;
+            return WaitResult::timedOut;
         }
         Sleep(pollMs);  // the marker is in another thread's queue: poll for it
     }
@@ -68,9 +68,9 @@ WaitResult waitUntilPostedHandled(HWND markerField, DWORD timeoutMs) {
     for (int round = 0; round < rounds; ++round) {
         counter = (counter + 1) % 0x10000;
         const WaitResult result = oneRound(markerField, markerBase + counter, deadline);
-        if (result != WaitResult::Done) {
+        if (result != WaitResult::done) {
             return result;
         }
     }
-    return WaitResult::Done;
+    return WaitResult::done;
 }

@@ -12,8 +12,8 @@ constexpr std::size_t maxSerialPorts = 64;
 void exitAnswer(const TargetProcess& process, DWORD timeoutMs, JsonWriter& json) {
     DWORD exitCode = 0;
     const WaitResult result = process.waitExit(timeoutMs, &exitCode);
-    if (result != WaitResult::Done) {
-        answerError(json, result == WaitResult::TimedOut ? "the program did not end"
+    if (result != WaitResult::done) {
+        answerError(json, result == WaitResult::timedOut ? "the program did not end"
                                                          : "cannot watch the program");
         return;
     }

@@ -22,14 +22,14 @@ bool TargetProcess::open(DWORD processId) {
 
 WaitResult TargetProcess::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
     if (processHandle == nullptr) {
-        return WaitResult::Failed;
+        return WaitResult::failed;
     }
     const DWORD result = WaitForSingleObject(processHandle, timeoutMs);
     if (result == WAIT_TIMEOUT) {
-        return WaitResult::TimedOut;
+        return WaitResult::timedOut;
     }
     if (result != WAIT_OBJECT_0 || !GetExitCodeProcess(processHandle, exitCode)) {
-        return WaitResult::Failed;
+        return WaitResult::failed;
     }
-    return WaitResult::Done;
+    return WaitResult::done;
 }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-enum class WaitResult { Done, TimedOut, Failed };
+enum class WaitResult { done, timedOut, failed };
 
 class TargetProcess {
 public:

@@ -130,8 +130,8 @@ void idleCommand(ProbeSession& session, const CommandWords& words, JsonWriter& j
         return;
     }
     const WaitResult result = waitUntilPostedHandled(marker, timeoutMs);
-    if (result != WaitResult::Done) {
-        answerError(json, result == WaitResult::TimedOut ? "the program stayed busy"
+    if (result != WaitResult::done) {
+        answerError(json, result == WaitResult::timedOut ? "the program stayed busy"
                                                          : "cannot watch the program");
         return;
     }

@@ -71,14 +71,14 @@ int parsePace(const char* name, const char* value, SimOptions* options, const ch
         if (!wholeNumber(value, 50, 4'000'000, &baud)) {
             return fail(error, "--baud needs a rate from 50 to 4000000");
         }
-        options->pace = PaceKind::Baud;
+        options->pace = PaceKind::baud;
         options->baud = static_cast<long>(baud);
         return 1;
     }
     if (!positiveRate(value, 100'000, &options->linesPerSecond)) {
         return fail(error, "--lines-per-second needs a rate above 0, at most 100000");
     }
-    options->pace = PaceKind::Lines;
+    options->pace = PaceKind::lines;
     return 1;
 }
 
@@ -121,7 +121,7 @@ int parseValue(const char* name, const char* value, SimOptions* options, const c
         if (!is(value, "hold") && !is(value, "run")) {
             return fail(error, "--while-closed is hold or run");
         }
-        options->whileClosed = is(value, "hold") ? WhileClosed::Hold : WhileClosed::Run;
+        options->whileClosed = is(value, "hold") ? WhileClosed::hold : WhileClosed::run;
         return 1;
     }
     if (is(name, "--family")) {
@@ -173,7 +173,7 @@ int parseSimOptions(int argc, char** argv, SimOptions* options, const char** err
         } else if (is(arg, "--loop")) {
             options->loop = true;
         } else if (is(arg, "--unpaced")) {
-            options->pace = PaceKind::Unlimited;
+            options->pace = PaceKind::unlimited;
         } else {
             return fail(error, "unknown argument");
         }

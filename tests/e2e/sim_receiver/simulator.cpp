@@ -33,11 +33,11 @@ Simulator::Simulator(const SimOptions& chosen, std::unique_ptr<LineSource> sourc
       link(chosen.linkPath),
       replyPolicy(std::move(policy)),
       transmitter(std::move(source),
-                  chosen.pace == PaceKind::Baud    ? makeBaudPacer(chosen.baud)
-                  : chosen.pace == PaceKind::Lines ? makeLinePacer(chosen.linesPerSecond)
+                  chosen.pace == PaceKind::baud    ? makeBaudPacer(chosen.baud)
+                  : chosen.pace == PaceKind::lines ? makeLinePacer(chosen.linesPerSecond)
                                                    : makeUnlimitedPacer(),
                   chosen.loop, sentLog),
-      receiverControl(transmitter, chosen.pace == PaceKind::Baud ? chosen.baud : 0),
+      receiverControl(transmitter, chosen.pace == PaceKind::baud ? chosen.baud : 0),
       receivedLog(programBytes),
       commandFd(commandInput),
       answers(answerOutput),
@@ -81,7 +81,7 @@ void Simulator::notePeer(Micros now) {
     if (open && !peerOpen) {
         openedAt = now;
         ++opens;
-    } else if (!open && peerOpen && options.whileClosed == WhileClosed::Hold) {
+    } else if (!open && peerOpen && options.whileClosed == WhileClosed::hold) {
         transmitter.abandonChunk();
     }
     peerOpen = open;
@@ -91,7 +91,7 @@ bool Simulator::mayStream(Micros now) const {
     if (!terminal.isOpen() || paused) {
         return false;
     }
-    if (options.whileClosed == WhileClosed::Run) {
+    if (options.whileClosed == WhileClosed::run) {
         return true;
     }
     return peerOpen && now >= openedAt + options.openDelayMs * 1000;

@@ -109,7 +109,7 @@ protected:
 };
 
 TEST_F(SimulatorOnPty, PublishesTheSlaveUnderTheLinkAndAnnouncesIt) {
-    startSimulator(PaceKind::Unlimited, 0);
+    startSimulator(PaceKind::unlimited, 0);
     char target[256] = {};
     ASSERT_GT(::readlink(linkPath.c_str(), target, sizeof target - 1), 0);
     EXPECT_EQ(std::string(target).rfind("/dev/pts/", 0), 0u) << target;
@@ -118,7 +118,7 @@ TEST_F(SimulatorOnPty, PublishesTheSlaveUnderTheLinkAndAnnouncesIt) {
 }
 
 TEST_F(SimulatorOnPty, HoldsTheStreamUntilThePortHasBeenOpenForTheDelay) {
-    startSimulator(PaceKind::Unlimited, 1000);
+    startSimulator(PaceKind::unlimited, 1000);
     EXPECT_EQ(runFor(50), "");  // nobody listens yet
     openSlave();
     const Micros openedAt = monotonicMicros();
@@ -131,7 +131,7 @@ TEST_F(SimulatorOnPty, HoldsTheStreamUntilThePortHasBeenOpenForTheDelay) {
 }
 
 TEST_F(SimulatorOnPty, RecordsWhatTheProgramWritesWithItsTime) {
-    startSimulator(PaceKind::Unlimited, 0);
+    startSimulator(PaceKind::unlimited, 0);
     openSlave();
     runUntilReceived(recording.size());
     ASSERT_EQ(::write(slave, "$PMTK605*31\r\n", 13), 13);
@@ -153,7 +153,7 @@ TEST_F(SimulatorOnPty, RecordsWhatTheProgramWritesWithItsTime) {
 }
 
 TEST_F(SimulatorOnPty, VanishRemovesThePortAndReturnBringsANewOne) {
-    startSimulator(PaceKind::Lines, 0, true);
+    startSimulator(PaceKind::lines, 0, true);
     openSlave();
     EXPECT_FALSE(runUntilReceived(1).empty());
     simulator->handleCommand("vanish");
@@ -175,7 +175,7 @@ TEST_F(SimulatorOnPty, VanishRemovesThePortAndReturnBringsANewOne) {
 }
 
 TEST_F(SimulatorOnPty, PauseStopsTheStreamAndResumeGoesOn) {
-    startSimulator(PaceKind::Lines, 0, true);
+    startSimulator(PaceKind::lines, 0, true);
     openSlave();
     runUntilReceived(1);
     simulator->handleCommand("pause");
@@ -186,7 +186,7 @@ TEST_F(SimulatorOnPty, PauseStopsTheStreamAndResumeGoesOn) {
 }
 
 TEST_F(SimulatorOnPty, SendQueuesALineAndUnknownCommandsAreRefused) {
-    startSimulator(PaceKind::Unlimited, 0);
+    startSimulator(PaceKind::unlimited, 0);
     openSlave();
     EXPECT_EQ(runUntilReceived(recording.size()), recording);
     simulator->handleCommand("send $PSRF,VERSION,1*00");
@@ -203,7 +203,7 @@ TEST_F(SimulatorOnPty, SendQueuesALineAndUnknownCommandsAreRefused) {
 }
 
 TEST_F(SimulatorOnPty, AProgramThatNeverReadsCannotBlockTheSimulator) {
-    startSimulator(PaceKind::Unlimited, 0, true);
+    startSimulator(PaceKind::unlimited, 0, true);
     openSlave();  // opened, never read
     for (int i = 0; i < 200; ++i) {
         simulator->step(1);
