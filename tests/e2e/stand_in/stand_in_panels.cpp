@@ -164,7 +164,7 @@ void appendConsoleLine(const char* line) {
     if (SendMessageW(standIn.console, EM_GETLINECOUNT, 0, 0) > maxConsoleLines) {
         SetWindowTextW(standIn.console, L"");
     }
-    wchar_t text[1100];
+    wchar_t text[lineCapacity];
     std::size_t length = 0;
     for (; line[length] != 0 && length + 1 < std::size(text); ++length) {
         text[length] = static_cast<unsigned char>(line[length]);

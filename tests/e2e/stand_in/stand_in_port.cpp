@@ -64,7 +64,7 @@ void keep(const char* bytes, std::size_t count) {
 }
 
 DWORD WINAPI readLines(LPVOID) {
-    char line[1100];
+    char line[lineCapacity];
     std::size_t length = 0;
     bool lost = false;
     while (!lost && InterlockedCompareExchange(&readerRunning, 1, 1) == 1) {
