@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include <iterator>
+
 #include "app/about.h"
 #include "app/command_messages.h"
 #include "app/messages.h"
@@ -14,7 +16,8 @@ HINSTANCE moduleInstance = nullptr;
 
 namespace {
 
-// Set while WM_CREATE runs: activation, device arrival and exit wait for the panels.
+// Set while WM_CREATE runs (and for good when it fails): activation, device
+// arrival and exit are ignored until the panels exist.
 int creating = 0;
 unsigned char devicePending = 0;
 
@@ -25,8 +28,8 @@ wchar_t windowTitle[512];
 
 int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
     moduleInstance = instance;
-    LoadStringW(instance, IDS_APP_TITLE, className, 512);
-    LoadStringW(instance, IDS_APP_TITLE, windowTitle, 512);
+    LoadStringW(instance, IDS_APP_TITLE, className, static_cast<int>(std::size(className)));
+    LoadStringW(instance, IDS_APP_TITLE, windowTitle, static_cast<int>(std::size(windowTitle)));
 
     WNDCLASSEXW windowClass;
     ZeroMemory(&windowClass, sizeof windowClass);
@@ -48,7 +51,7 @@ int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
     if (window == nullptr) {
         return 0;
     }
-    backupDlg.setOwner(window);
+    controlPanel.setOwner(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     SetTimer(window, IDT_TICK, 1200, nullptr);
@@ -104,20 +107,22 @@ LRESULT CBaseWnd::onCreate(HWND window) {
     commandHost.setMainWindow(window);
     RECT client;
     GetClientRect(window, &client);
-    restoreDlg.setSkyBitmap(LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL)));
-    if (!backupDlg.create(moduleInstance, window)) {
+    graphicsPanel.setSkyBitmap(LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL)));
+    if (!controlPanel.create(moduleInstance, window)) {
         return -1;
     }
     const int half = (client.bottom - client.top) / 2;
-    SetParent(backupDlg.hwnd, window);
-    MoveWindow(backupDlg.hwnd, client.left, client.top, client.right, client.top + half, TRUE);
-    ShowWindow(backupDlg.hwnd, SW_SHOW);
-    if (!restoreDlg.create(moduleInstance, window)) {
+    SetParent(controlPanel.handle(), window);
+    MoveWindow(controlPanel.handle(), client.left, client.top, client.right, client.top + half,
+               TRUE);
+    ShowWindow(controlPanel.handle(), SW_SHOW);
+    if (!graphicsPanel.create(moduleInstance, window)) {
         return -1;
     }
-    SetParent(restoreDlg.hwnd, window);
-    MoveWindow(restoreDlg.hwnd, client.left, client.top + half, client.right, client.bottom, TRUE);
-    ShowWindow(restoreDlg.hwnd, SW_SHOW);
+    SetParent(graphicsPanel.handle(), window);
+    MoveWindow(graphicsPanel.handle(), client.left, client.top + half, client.right, client.bottom,
+               TRUE);
+    ShowWindow(graphicsPanel.handle(), SW_SHOW);
     readSettings();
     rxRing.init(lineRingCapacity);
     creating = 0;
@@ -127,13 +132,13 @@ LRESULT CBaseWnd::onCreate(HWND window) {
 // The reader is stopped and waited for, so nothing touches the ring or the
 // state once the window is gone.
 void CBaseWnd::onDestroy() {
-    KillTimer(hwnd, IDT_DEVICE_CHANGE);
-    DeleteObject(restoreDlg.skyBitmap());
+    KillTimer(handle(), IDT_DEVICE_CHANGE);
+    DeleteObject(graphicsPanel.skyBitmap());
     dropCommands();  // no step of a running command outlives the window
     if (connectionActive()) {
         closeConnection();
     }
-    stopReader(2000);
+    stopReader(readerStopLimitMs);
     if (logOpen()) {
         closeLogFile();
     }
@@ -142,20 +147,20 @@ void CBaseWnd::onDestroy() {
 
 void CBaseWnd::onActivate(WPARAM wParam) {
     if (LOWORD(wParam) == WA_ACTIVE && creating == 0) {
-        restoreDlg.requestRepaint();
+        graphicsPanel.requestRepaint();
     }
 }
 
 void CBaseWnd::onCommand(int command) {
     switch (command) {
         case IDM_ABOUT: {
-            CAbout about(moduleInstance, hwnd);
+            CAbout about(moduleInstance, handle());
             break;
         }
         case IDM_EXIT:
             if (creating == 0) {
-                KillTimer(hwnd, IDT_DEVICE_CHANGE);
-                PostMessageW(hwnd, WM_CLOSE, 0, 0);
+                KillTimer(handle(), IDT_DEVICE_CHANGE);
+                PostMessageW(handle(), WM_CLOSE, 0, 0);
             }
             break;
         case IDM_SET_TIME: {
@@ -173,11 +178,11 @@ void CBaseWnd::onCommand(int command) {
 void CBaseWnd::onTimer(UINT_PTR id) {
     switch (id) {
         case IDT_DEVICE_CHANGE:
-            KillTimer(hwnd, IDT_DEVICE_CHANGE);
+            KillTimer(handle(), IDT_DEVICE_CHANGE);
             devicePending = 0;
             break;
         case IDT_AUTO_SEND:
-            SendMessageW(hwnd, MSG_SEND_TEXT, 0, 0);
+            SendMessageW(handle(), MSG_SEND_TEXT, 0, 0);
             break;
         case IDT_COMMAND_STEP:
             commandTimerArmed = false;
@@ -195,7 +200,7 @@ LRESULT CBaseWnd::onDeviceChange(WPARAM event) {
     Sleep(500);  // let the new device settle
     if (devicePending == 0) {
         devicePending = 1;
-        SetTimer(hwnd, IDT_DEVICE_CHANGE, 2000, nullptr);
+        SetTimer(handle(), IDT_DEVICE_CHANGE, 2000, nullptr);
     }
     return 1;
 }
@@ -220,11 +225,12 @@ void CBaseWnd::readSettings() {
     const Settings settings = readSettingsFile();
     viewFlags = settings.views;
     if (settings.defaultBaudRate != 0) {
-        // A rate outside the list selects nothing, and a start then fails cleanly.
-        // The list would keep its old selection for an index it does not hold, so
-        // no selection is asked for explicitly.
+        // 1 to 8 selects that rate. Any other value clears the selection, so a
+        // start then fails cleanly: asked for an item it does not hold, the
+        // list would keep its old one.
         const int rate = settings.defaultBaudRate;
         const int item = rate >= 1 && rate <= baudRateCount ? rate - 1 : -1;
-        SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(item),
+                     0);
     }
 }

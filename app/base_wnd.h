@@ -26,10 +26,6 @@ public:
     int onLineReady(LineBatch& batch);
     void readSettings();
 
-    ReceiverState state;
-    CBackupDlg backupDlg;
-    CRestoreDlg restoreDlg{state};
-
 private:
     LRESULT onCreate(HWND window);
     void onDestroy();
@@ -39,6 +35,7 @@ private:
     LRESULT onDeviceChange(WPARAM event);
     int onConnectionToggle();
     int startConnection();
+    int openSource(const char16_t* label, int baudIndex);
     int onLogStart();
     int onLogStop();
     void refuseLogStart(bool reportError);
@@ -47,9 +44,13 @@ private:
     void scheduleCommandSteps();
     void dropCommands();
 
-    WindowIntakeHost intakeHost{backupDlg, restoreDlg};
+    ReceiverState state;
+    // Built in this order, the control panel first.
+    CBackupDlg controlPanel;
+    CRestoreDlg graphicsPanel{state};
+    WindowIntakeHost intakeHost{controlPanel, graphicsPanel};
     SentenceIntake intake{state, intakeHost};
-    WindowCommandHost commandHost{backupDlg};
+    WindowCommandHost commandHost{controlPanel};
     CommandSet commands{commandHost, state};
     // The intake takes each handed-over line out of this ring.
     ByteRing rxRing;

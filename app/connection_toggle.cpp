@@ -1,45 +1,67 @@
-// The start/stop button: opens or closes the connection, decided by whether
-// a port handle is present.
+// The start/stop button: closes the connection while one is active (its port
+// handle is present, or a rate change is between two handles), else opens one.
+
+#include <iterator>
 
 #include "app/base_wnd.h"
+#include "app/messages.h"
+#include "app/replay_file_dialog.h"
 #include "base/wide_win32.h"
 #include "res/resource.h"
 #include "serial/connection_win32.h"
 #include "serial/port_label.h"
 
 int CBaseWnd::onConnectionToggle() {
-    backupDlg.enable(IDC_START_GPS, false);
+    controlPanel.enable(IDC_START_GPS, false);
     if (connectionActive()) {
         dropCommands();  // nothing of a running command reopens a closed port
         closeConnection();
-        backupDlg.flushConsole();  // a fast stream's waiting lines are shown as it ends
-        backupDlg.connectionRunning = 0;
-        backupDlg.enable(IDC_START_GPS, true);
+        controlPanel.flushConsole();  // a fast stream's waiting lines are shown as it ends
+        controlPanel.setConnectionRunning(0);
+        controlPanel.enable(IDC_START_GPS, true);
         readSettings();  // an edited settings file takes effect now
         return 1;
     }
     const int opened = startConnection();
-    backupDlg.connectionRunning = opened;
-    backupDlg.enable(IDC_START_GPS, true);
+    controlPanel.setConnectionRunning(opened);
+    controlPanel.enable(IDC_START_GPS, true);
     return opened;
 }
 
 // A start without a selected source or rate fails: there is nothing to open,
 // and no rate must be read from outside the table.
 int CBaseWnd::startConnection() {
-    const HWND sources = backupDlg.control(IDC_COM_PORT);
+    const HWND sources = controlPanel.control(IDC_COM_PORT);
     const LRESULT source = SendMessageW(sources, CB_GETCURSEL, 0, 0);
-    const LRESULT rate = SendMessageW(backupDlg.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
+    const LRESULT rate = SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
     wchar_t label[1024] = L"";
     const bool haveSource =
-        source != CB_ERR && SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) < 1024 &&
+        source != CB_ERR &&
+        SendMessageW(sources, CB_GETLBTEXTLEN, source, 0) <
+            static_cast<LRESULT>(std::size(label)) &&
         SendMessageW(sources, CB_GETLBTEXT, source, reinterpret_cast<LPARAM>(label)) != CB_ERR;
     cutAtFirstColon(reinterpret_cast<char16_t*>(label));
     state.clearAll();
     const bool haveRate = rate != CB_ERR && rate >= 0 && rate < baudRateCount;
     const int opened =
-        haveSource && haveRate ? openConnection(hwnd, label, static_cast<int>(rate)) : 0;
+        haveSource && haveRate ? openSource(asText16(label), static_cast<int>(rate)) : 0;
     state.resetFirstFix();
-    SetWindowTextW(hwnd, L"Skyvane");
+    SetWindowTextW(handle(), L"Skyvane");
     return opened;
+}
+
+// "Log File" asks for a recording to replay; any other label names a port.
+// A reader left from an earlier connection is stopped before the file dialog
+// opens, so that no line of it reaches the cleared state while the dialog waits.
+int CBaseWnd::openSource(const char16_t* label, int baudIndex) {
+    if (!stopReader(readerStopLimitMs)) {
+        return 0;
+    }
+    const bool replay = isReplayLabel(label);
+    PortPath path;
+    const int chosen = replay ? chooseReplayFile(handle(), &path) : portPathFromLabel(label, &path);
+    if (!chosen) {
+        return 0;
+    }
+    return openConnection(path, replay, baudIndex, handle(), MSG_LINE_READY);
 }

@@ -4,7 +4,7 @@ static CWnd* boundObject(HWND window) {
     return reinterpret_cast<CWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-static void bind(HWND window, CWnd* object) {
+void bindWindow(HWND window, CWnd* object) {
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
     object->hwnd = window;
 }
@@ -15,7 +15,7 @@ LRESULT CALLBACK windowAdapter(HWND window, UINT message, WPARAM wParam, LPARAM 
     if (message == WM_CREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         CWnd* object = static_cast<CWnd*>(creation->lpCreateParams);
-        bind(window, object);
+        bindWindow(window, object);
         return object->handleMessage(window, message, wParam, lParam);
     }
     CWnd* object = boundObject(window);
@@ -28,7 +28,7 @@ LRESULT CALLBACK windowAdapter(HWND window, UINT message, WPARAM wParam, LPARAM 
 INT_PTR CALLBACK dialogAdapter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         CWnd* object = reinterpret_cast<CWnd*>(lParam);
-        bind(dialog, object);
+        bindWindow(dialog, object);
         return object->handleMessage(dialog, message, wParam, lParam);
     }
     if (message == WM_SETFONT) {

@@ -9,8 +9,18 @@ public:
     virtual ~CWnd() {}
     virtual LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
+    // The window this object drives; null until an adapter binds it.
+    HWND handle() const { return hwnd; }
+
+private:
+    friend void bindWindow(HWND window, CWnd* object);
+
     HWND hwnd = nullptr;
 };
+
+// Binds the window to the object, in the window's user-data slot; done once,
+// by the adapters below.
+void bindWindow(HWND window, CWnd* object);
 
 // Window procedure of the main window class: binds at WM_CREATE.
 LRESULT CALLBACK windowAdapter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

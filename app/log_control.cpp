@@ -1,5 +1,7 @@
 // The "Log File" check box: starts and stops recording the accepted sentences.
 
+#include <iterator>
+
 #include "app/base_wnd.h"
 #include "base/wide_win32.h"
 #include "nmea/field_scan.h"
@@ -10,23 +12,28 @@
 // A log that cannot start leaves everything as it was before the tick, so the
 // operator can pick another name and try again.
 void CBaseWnd::refuseLogStart(bool reportError) {
-    backupDlg.setChecked(IDC_LOG_FILE, false);
+    controlPanel.setChecked(IDC_LOG_FILE, false);
     if (reportError) {
-        backupDlg.showConsoleMessage(L"Log File ERROR!!");
+        controlPanel.showConsoleMessage(L"Log File ERROR!!");
     }
 }
 
+// The check box posts the log messages and never reads their result, which is
+// 0 whatever happens; a refused start shows in the console instead.
 int CBaseWnd::onLogStart() {
     wchar_t executable[260];
     ZeroMemory(executable, sizeof executable);
-    GetModuleFileNameW(GetModuleHandleW(nullptr), executable, 260);
-    executable[259] = 0;
+    const DWORD executableLength = GetModuleFileNameW(GetModuleHandleW(nullptr), executable,
+                                                      static_cast<DWORD>(std::size(executable)));
+    executable[std::size(executable) - 1] = 0;
+    // A cut path may end inside another folder; its log could not be found.
+    const bool executableCut = executableLength >= std::size(executable);
 
     wchar_t modText[256] = L"";
-    GetWindowTextW(backupDlg.control(IDC_MOD), modText, 256);
+    GetWindowTextW(controlPanel.control(IDC_MOD), modText, static_cast<int>(std::size(modText)));
     std::int32_t offset = 0;
     wchar_t name[256] = L"";
-    GetWindowTextW(backupDlg.control(IDC_LOG_NAME), name, 256);
+    GetWindowTextW(controlPanel.control(IDC_LOG_NAME), name, static_cast<int>(std::size(name)));
 
     LogPath path;
     const LogPathResult built = buildLogPath(asText16(executable), asText16(name), &path);
@@ -37,13 +44,13 @@ int CBaseWnd::onLogStart() {
     if (scanDecimal(asText16(modText), 0, &offset)) {
         signalOffset = offset;
     }
-    if (built == LogPathResult::tooLong || !createLogFile(asWide(path.c_str()))) {
+    if (built == LogPathResult::tooLong || executableCut || !createLogFile(asWide(path.c_str()))) {
         refuseLogStart(true);
         return 0;
     }
     // Name and offset stay fixed while the log runs.
-    backupDlg.enable(IDC_LOG_NAME, false);
-    backupDlg.enable(IDC_MOD, false);
+    controlPanel.enable(IDC_LOG_NAME, false);
+    controlPanel.enable(IDC_MOD, false);
     return 0;
 }
 
@@ -52,7 +59,7 @@ int CBaseWnd::onLogStop() {
         return 0;
     }
     closeLogFile();
-    backupDlg.enable(IDC_LOG_NAME, true);
-    backupDlg.enable(IDC_MOD, true);
+    controlPanel.enable(IDC_LOG_NAME, true);
+    controlPanel.enable(IDC_MOD, true);
     return 0;
 }

@@ -16,14 +16,14 @@ void CBaseWnd::runCommandSteps() {
     scheduleCommandSteps();
 }
 
-// The timer is set again only when the next step's time has changed: this
-// runs after every received line.
+// The timer is set only when none is armed or the next step's time has
+// changed: this runs after every received line.
 void CBaseWnd::scheduleCommandSteps() {
     const DWORD now = GetTickCount();
     const int wait = commands.msUntilNextStep(now);
     if (wait < 0) {
         if (commandTimerArmed) {
-            KillTimer(hwnd, IDT_COMMAND_STEP);
+            KillTimer(handle(), IDT_COMMAND_STEP);
             commandTimerArmed = false;
         }
         return;
@@ -32,9 +32,10 @@ void CBaseWnd::scheduleCommandSteps() {
     if (commandTimerArmed && due == commandTimerDue) {
         return;
     }
-    SetTimer(hwnd, IDT_COMMAND_STEP, wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM,
-             nullptr);
-    commandTimerArmed = true;
+    // Without a timer the steps still run with the next received line or request.
+    commandTimerArmed =
+        SetTimer(handle(), IDT_COMMAND_STEP,
+                 wait > 0 ? static_cast<UINT>(wait) : USER_TIMER_MINIMUM, nullptr) != 0;
     commandTimerDue = due;
 }
 

@@ -8,7 +8,9 @@
 extern ViewFlags viewFlags;
 
 struct Settings {
-    int defaultBaudRate = 0;  // 0: leave the selection; 1 to 8: select that rate
+    // 0: leave the rate selection; 1 to 8: select that rate; anything else:
+    // no rate selected, so a start fails until the operator picks one.
+    int defaultBaudRate = 0;
     ViewFlags views;
 };
 

@@ -14,23 +14,23 @@ void WindowCommandHost::writeBytes(const std::uint8_t* bytes, std::size_t count)
 }
 
 void WindowCommandHost::appendConsoleText(const char16_t* text) {
-    panel.appendToConsole(asWide(text));
+    controlPanel.appendToConsole(asWide(text));
 }
 
 void WindowCommandHost::setCoreVersion(const char16_t* text) {
-    panel.setText(IDC_CORE_VER, asWide(text));
+    controlPanel.setText(IDC_CORE_VER, asWide(text));
 }
 
 void WindowCommandHost::setFirmwareVersion(const char16_t* text) {
-    panel.setText(IDC_FW_VER, asWide(text));
+    controlPanel.setText(IDC_FW_VER, asWide(text));
 }
 
 void WindowCommandHost::disableColdStart() {
-    panel.enable(IDC_COLD_START, false);
+    controlPanel.enable(IDC_COLD_START, false);
 }
 
 void WindowCommandHost::disableFactoryReset() {
-    panel.enable(IDC_FACTORY_RESET, false);
+    controlPanel.enable(IDC_FACTORY_RESET, false);
 }
 
 void WindowCommandHost::setWindowTitle(const char16_t* title) {
@@ -38,7 +38,7 @@ void WindowCommandHost::setWindowTitle(const char16_t* title) {
 }
 
 int WindowCommandHost::listPosition(int id) {
-    const LRESULT position = SendMessageW(panel.control(id), CB_GETCURSEL, 0, 0);
+    const LRESULT position = SendMessageW(controlPanel.control(id), CB_GETCURSEL, 0, 0);
     return position == CB_ERR ? -1 : static_cast<int>(position);
 }
 
@@ -51,7 +51,8 @@ int WindowCommandHost::newRatePosition() {
 }
 
 void WindowCommandHost::selectBaudListPosition(int position) {
-    SendMessageW(panel.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(position),
+                 0);
 }
 
 void WindowCommandHost::readField(int id, char16_t* text, std::size_t size) {
@@ -59,7 +60,7 @@ void WindowCommandHost::readField(int id, char16_t* text, std::size_t size) {
         return;
     }
     text[0] = 0;
-    GetWindowTextW(panel.control(id), asWide(text), static_cast<int>(size));
+    GetWindowTextW(controlPanel.control(id), asWide(text), static_cast<int>(size));
     text[size - 1] = 0;
 }
 
@@ -76,7 +77,7 @@ void WindowCommandHost::readAutoPeriodText(char16_t* text, std::size_t size) {
 }
 
 void WindowCommandHost::untickAuto() {
-    panel.setChecked(IDC_AUTO, false);
+    controlPanel.setChecked(IDC_AUTO, false);
 }
 
 void WindowCommandHost::setSignalOffset(std::int32_t offset) {

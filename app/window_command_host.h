@@ -10,7 +10,7 @@ class CBackupDlg;
 
 class WindowCommandHost : public CommandHost {
 public:
-    explicit WindowCommandHost(CBackupDlg& controlPanel) : panel(controlPanel) {}
+    explicit WindowCommandHost(CBackupDlg& controlDialog) : controlPanel(controlDialog) {}
 
     void setMainWindow(HWND window) { mainWindow = window; }
 
@@ -41,6 +41,6 @@ private:
     void readField(int id, char16_t* text, std::size_t size);
     int listPosition(int id);
 
-    CBackupDlg& panel;
+    CBackupDlg& controlPanel;
     HWND mainWindow = nullptr;
 };

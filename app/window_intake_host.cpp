@@ -10,27 +10,27 @@
 void WindowIntakeHost::setConsoleColor(ConsoleColor color) {
     switch (color) {
         case ConsoleColor::red:
-            panel.setConsoleColor(RGB(255, 0, 0));
+            controlPanel.setConsoleColor(RGB(255, 0, 0));
             break;
         case ConsoleColor::green:
-            panel.setConsoleColor(RGB(0, 255, 0));
+            controlPanel.setConsoleColor(RGB(0, 255, 0));
             break;
         default:
-            panel.setConsoleColor(RGB(0, 0, 0));
+            controlPanel.setConsoleColor(RGB(0, 0, 0));
             break;
     }
 }
 
 int WindowIntakeHost::consoleLineCount() {
-    return panel.consoleLineCount();
+    return controlPanel.consoleLineCount();
 }
 
 void WindowIntakeHost::emptyConsole() {
-    panel.emptyConsole();
+    controlPanel.emptyConsole();
 }
 
 void WindowIntakeHost::appendToConsole(const char16_t* text) {
-    panel.appendToConsole(asWide(text));
+    controlPanel.appendToConsole(asWide(text));
 }
 
 void WindowIntakeHost::setWindowTitle(const char16_t* title) {
@@ -38,25 +38,25 @@ void WindowIntakeHost::setWindowTitle(const char16_t* title) {
 }
 
 void WindowIntakeHost::requestRepaint() {
-    graphics.requestRepaint();
+    graphicsPanel.requestRepaint();
 }
 
 void WindowIntakeHost::setCoreVersion(const char16_t* text) {
-    panel.setText(IDC_CORE_VER, asWide(text));
+    controlPanel.setText(IDC_CORE_VER, asWide(text));
 }
 
 void WindowIntakeHost::setFirmwareVersion(const char16_t* text) {
-    panel.setText(IDC_FW_VER, asWide(text));
+    controlPanel.setText(IDC_FW_VER, asWide(text));
 }
 
 // BM_SETCHECK changes the box without the click notification: no command follows.
 void WindowIntakeHost::setGsvGsaChecked(bool checked) {
-    panel.setChecked(IDC_GSV_GSA, checked);
+    controlPanel.setChecked(IDC_GSV_GSA, checked);
 }
 
 void WindowIntakeHost::enableResetButtons() {
-    panel.enable(IDC_COLD_START, true);
-    panel.enable(IDC_FACTORY_RESET, true);
+    controlPanel.enable(IDC_COLD_START, true);
+    controlPanel.enable(IDC_FACTORY_RESET, true);
 }
 
 void WindowIntakeHost::logSentence(const char16_t* line, std::size_t units) {

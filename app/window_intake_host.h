@@ -12,8 +12,8 @@ class CRestoreDlg;
 
 class WindowIntakeHost : public IntakeHost {
 public:
-    WindowIntakeHost(CBackupDlg& controlPanel, CRestoreDlg& graphicsPanel)
-        : panel(controlPanel), graphics(graphicsPanel) {}
+    WindowIntakeHost(CBackupDlg& controlDialog, CRestoreDlg& graphicsDialog)
+        : controlPanel(controlDialog), graphicsPanel(graphicsDialog) {}
 
     void setMainWindow(HWND window) { mainWindow = window; }
 
@@ -32,7 +32,7 @@ public:
     int utcToLocal(const CivilTime& utc, CivilTime* local) override;
 
 private:
-    CBackupDlg& panel;
-    CRestoreDlg& graphics;
+    CBackupDlg& controlPanel;
+    CRestoreDlg& graphicsPanel;
     HWND mainWindow = nullptr;
 };

@@ -15,21 +15,21 @@ class FixedText {
 public:
     static constexpr std::size_t capacity = N;
 
-    FixedText() { units_[0] = 0; }
+    FixedText() { units[0] = 0; }
 
-    void clear() { units_[0] = 0; }
-    bool empty() const { return units_[0] == 0; }
-    std::size_t length() const { return textLength(units_, N); }
-    const char16_t* c_str() const { return units_; }
-    char16_t* data() { return units_; }
+    void clear() { units[0] = 0; }
+    bool empty() const { return units[0] == 0; }
+    std::size_t length() const { return textLength(units, N); }
+    const char16_t* c_str() const { return units; }
+    char16_t* data() { return units; }
 
     // Copies up to N - 1 units of the NUL-terminated source.
-    void assign(const char16_t* source) { copyText(units_, N, source); }
+    void assign(const char16_t* source) { copyText(units, N, source); }
 
     // Copies up to min(count, N - 1) units; the copy also stops at a NUL.
-    void assign(const char16_t* source, std::size_t count) { copyText(units_, N, source, count); }
+    void assign(const char16_t* source, std::size_t count) { copyText(units, N, source, count); }
 
-    void assignAscii(const char* source) { widenText(units_, N, source); }
+    void assignAscii(const char* source) { widenText(units, N, source); }
 
     // snprintf into bytes, then widened; all formatted text is ASCII.
     void format(const char* pattern, ...)
@@ -42,13 +42,13 @@ public:
         va_start(args, pattern);
         std::vsnprintf(narrow, N, pattern, args);
         va_end(args);
-        widenText(units_, N, narrow);
+        widenText(units, N, narrow);
     }
 
     bool equalsAscii(const char* ascii) const {
-        return textEqualsAscii(units_, ascii);
+        return textEqualsAscii(units, ascii);
     }
 
 private:
-    char16_t units_[N];
+    char16_t units[N];
 };

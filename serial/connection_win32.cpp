@@ -1,19 +1,23 @@
 #include "connection_win32.h"
 
-#include <commdlg.h>
-
-#include "app/messages.h"
 #include "base/wide_win32.h"
 #include "serial/line_batch.h"
-#include "serial/port_label.h"
 
 std::atomic<HANDLE> portHandle{INVALID_HANDLE_VALUE};
 std::atomic<LONG> readerRunning{1};
-FixedText<128> portPath;
+PortPath portPath;
 
 namespace {
 
+// Whom a reader hands its lines to, and with which message.
+struct LineReceiver {
+    HWND window;
+    UINT message;
+};
+
 HANDLE readerThreadHandle = nullptr;
+// Written only while no reader runs; the reader takes a copy as it starts.
+LineReceiver lineReceiver = {nullptr, 0};
 // Set while the user-interface thread waits for a reader to end; a line that
 // reader hands over meanwhile belongs to no connection.
 bool stoppingReader = false;
@@ -65,7 +69,8 @@ void closeReopenedHandle() {
 }
 
 // 8N1, no flow control; DTR and RTS held low at first, raised once the
-// buffers are purged. Failures are ignored: a file or an odd driver is fine.
+// buffers are purged. Failures are ignored: a driver that refuses a setting
+// still delivers what it receives.
 void configurePort(HANDLE port, int baudIndex) {
     DCB dcb;
     ZeroMemory(&dcb, sizeof dcb);
@@ -101,32 +106,6 @@ void configurePort(HANDLE port, int baudIndex) {
     ClearCommError(port, &errors, nullptr);
 }
 
-// Returns 1 with portPath set to the chosen recording, 0 when cancelled or
-// when the path is too long to keep.
-int chooseReplayFile(HWND owner) {
-    wchar_t file[260] = L"";
-    OPENFILENAMEW dialog;
-    ZeroMemory(&dialog, sizeof dialog);
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"Log Files(*.txt)\0*.txt\0";
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = 260;
-    dialog.lpstrTitle = L"WAVE Files";
-    // The working directory stays where the settings file is.
-    dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
-                   OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) {
-        return 0;
-    }
-    if (wcslen(file) > portPath.capacity - 1) {
-        return 0;
-    }
-    portPath.assign(asText16(file));
-    return 1;
-}
-
 // The published handle, waited for while a reopen has withdrawn it; absent
 // once the reader is told to stop.
 HANDLE waitForHandle() {
@@ -154,11 +133,11 @@ void pauseAfterIdleRead(DWORD readStarted) {
 // has been through the intake. Returns false when the connection ended
 // meanwhile.
 struct LineHandOver {
-    HWND mainWindow;
+    LineReceiver receiver;
     LONG* lastSeenRunning;
 
     bool operator()(LineBatch& batch) const {
-        SendMessageW(mainWindow, MSG_LINE_READY, 0, reinterpret_cast<LPARAM>(&batch));
+        SendMessageW(receiver.window, receiver.message, 0, reinterpret_cast<LPARAM>(&batch));
         batch.clear();
         *lastSeenRunning = readerRunning.load();
         return *lastSeenRunning == 1;
@@ -178,11 +157,11 @@ struct ReaderBuffers {
 // (rather than one per call) lets the reader drain a 921,600-baud line, and
 // handing a read's lines over together lets a replay run at file speed.
 DWORD WINAPI readerThread(LPVOID parameter) {
-    const HWND mainWindow = static_cast<HWND>(parameter);
+    const LineReceiver receiver = *static_cast<const LineReceiver*>(parameter);
     LONG lastSeenRunning = 1;
     ReaderBuffers* buffers = new ReaderBuffers;  // too large for a thread's stack
     buffers->lineRing.init(lineRingCapacity);
-    const LineHandOver handOver{mainWindow, &lastSeenRunning};
+    const LineHandOver handOver{receiver, &lastSeenRunning};
     for (;;) {
         const HANDLE port = waitForHandle();
         if (port == INVALID_HANDLE_VALUE) {
@@ -210,9 +189,10 @@ DWORD WINAPI readerThread(LPVOID parameter) {
     return 0;
 }
 
-int startReader(HWND owner) {
+int startReader(LineReceiver receiver) {
+    lineReceiver = receiver;
     readerRunning.store(1);
-    readerThreadHandle = CreateThread(nullptr, 0, readerThread, owner, 0, nullptr);
+    readerThreadHandle = CreateThread(nullptr, 0, readerThread, &lineReceiver, 0, nullptr);
     return readerThreadHandle != nullptr ? 1 : 0;
 }
 
@@ -256,18 +236,16 @@ bool connectionIsReplay() {
     return replaying;
 }
 
-int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
+int openConnection(const PortPath& path, bool isReplay, int baudIndex, HWND notifyWindow,
+                   UINT lineMessage) {
     closeTakenHandle();
     // Two readers never run at once: one left from an earlier connection that
     // does not end in time fails this start rather than share the ring.
-    if (!stopReader(2000)) {
+    if (!stopReader(readerStopLimitMs)) {
         return 0;
     }
-    const char16_t* text = asText16(label);
-    replaying = isReplayLabel(text);
-    if (replaying ? !chooseReplayFile(owner) : !portPathFromLabel(text, &portPath)) {
-        return 0;
-    }
+    replaying = isReplay;
+    portPath.assign(path.c_str());
     const HANDLE opened = openPath();
     if (opened == INVALID_HANDLE_VALUE) {
         return 0;
@@ -276,7 +254,7 @@ int openConnection(HWND owner, const wchar_t* label, int baudIndex) {
         configurePort(opened, baudIndex);
     }
     portHandle.store(opened);
-    return startReader(owner);
+    return startReader(LineReceiver{notifyWindow, lineMessage});
 }
 
 int closeConnection() {

@@ -6,19 +6,24 @@
 
 #include <atomic>
 
-#include "base/fixed_text.h"
 #include "serial/baud_rates.h"
+#include "serial/port_label.h"
 
 // Absent (INVALID_HANDLE_VALUE) when there is no connection and during a reopen.
 extern std::atomic<HANDLE> portHandle;
 extern std::atomic<LONG> readerRunning;
-extern FixedText<128> portPath;
+extern PortPath portPath;
 
 inline bool connectionOpen() {
     return portHandle.load() != INVALID_HANDLE_VALUE;
 }
 
-int openConnection(HWND owner, const wchar_t* label, int baudIndex);
+// Opens the path (a serial port at the rate, or a recording to replay) and
+// starts its reader, which sends each batch of received lines to the window
+// with the message (lParam: the batch) and waits until it is handled.
+// Returns 1 when the connection is open, 0 otherwise.
+int openConnection(const PortPath& path, bool isReplay, int baudIndex, HWND notifyWindow,
+                   UINT lineMessage);
 int closeConnection();
 // An open handle, or a reopen between withdrawing one handle and publishing
 // the next: the operator's connection goes on through it.
@@ -32,6 +37,9 @@ void withdrawPortForReopen();
 int reopenPort(int baudIndex);
 void publishReopenedPort();
 void purgePort();
+
+// How long a start, or the window's end, waits for an earlier reader to end.
+constexpr DWORD readerStopLimitMs = 2000;
 
 // Stops a reader left from an earlier connection and waits until it has ended,
 // still answering the line-ready message it may be sending meanwhile. Returns 1

@@ -6,6 +6,9 @@ HANDLE logHandle = INVALID_HANDLE_VALUE;
 LONG logEnabled = 0;
 std::int32_t signalOffset = 0;
 
+// A file without its mark is no log: neither a reader nor a replay would take
+// it as UTF-16. It is removed again, so a start that cannot write the mark
+// leaves nothing behind, as one whose file cannot be created.
 int createLogFile(const wchar_t* path) {
     const HANDLE file =
         CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -13,7 +16,12 @@ int createLogFile(const wchar_t* path) {
         return 0;
     }
     DWORD written = 0;
-    WriteFile(file, logByteOrderMark, sizeof logByteOrderMark, &written, nullptr);
+    if (!WriteFile(file, logByteOrderMark, sizeof logByteOrderMark, &written, nullptr) ||
+        written != sizeof logByteOrderMark) {
+        CloseHandle(file);
+        DeleteFileW(path);
+        return 0;
+    }
     logHandle = file;
     logEnabled = 1;
     return 1;

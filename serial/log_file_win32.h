@@ -17,7 +17,7 @@ inline bool logOpen() {
 }
 
 // Creates (or replaces) the file and writes its mark. Returns 1, or 0 with
-// nothing changed when the file cannot be created.
+// no log running when the file cannot be created or its mark not written.
 int createLogFile(const wchar_t* path);
 void closeLogFile();
 // Writes the line while a log runs; failed writes are not reported.

@@ -2,6 +2,9 @@
 
 #include <setupapi.h>
 
+#include <iterator>
+#include <limits>
+
 #include "base/text16.h"
 #include "base/wide_win32.h"
 
@@ -20,21 +23,22 @@ void addPort(HWND portList, const wchar_t* name, const wchar_t* description) {
         entry.description.assign(asText16(description));
         portListPosition[portCount] = static_cast<int>(position);
     }
-    if (portCount < 127) {  // a signed 8-bit count
+    if (portCount < std::numeric_limits<signed char>::max()) {
         ++portCount;
     }
 }
 
-bool deviceProperty(HDEVINFO devices, SP_DEVINFO_DATA* device, DWORD property, wchar_t* text) {
+// A name that fills the buffer is cut and still terminated.
+template <std::size_t N>
+int deviceProperty(HDEVINFO devices, SP_DEVINFO_DATA* device, DWORD property, wchar_t (&text)[N]) {
     text[0] = 0;
-    // 400 bytes: a name of 199 characters and its terminator.
     if (!SetupDiGetDeviceRegistryPropertyW(devices, device, property, nullptr,
-                                           reinterpret_cast<BYTE*>(text), 400, nullptr)) {
+                                           reinterpret_cast<BYTE*>(text), sizeof text, nullptr)) {
         text[0] = 0;
-        return false;
+        return 0;
     }
-    text[199] = 0;
-    return true;
+    text[N - 1] = 0;
+    return 1;
 }
 
 void listFromDeviceSetup(HWND panel, HWND portList) {
@@ -72,7 +76,7 @@ void listFromSerialDeviceMap(HWND portList) {
     }
     for (DWORD index = 0;; ++index) {
         wchar_t valueName[256];
-        DWORD valueNameLength = 256;
+        DWORD valueNameLength = static_cast<DWORD>(std::size(valueName));
         wchar_t port[64];
         DWORD portBytes = sizeof port - sizeof(wchar_t);
         DWORD type = 0;

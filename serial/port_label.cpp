@@ -40,3 +40,11 @@ int portPathFromLabel(const char16_t* label, PortPath* path) {
     }
     return formatDevicePath(name, static_cast<std::size_t>(close - name), path);
 }
+
+int replayPathFromFile(const char16_t* file, PortPath* path) {
+    if (textLength(file, PortPath::capacity) > PortPath::capacity - 1) {
+        return 0;
+    }
+    path->assign(file);
+    return 1;
+}

@@ -15,3 +15,8 @@ bool isReplayLabel(const char16_t* label);
 // leaving the path alone, for a "(COM" without a closing ')' after it or for
 // a path that would not fit.
 int portPathFromLabel(const char16_t* label, PortPath* path);
+
+// A recording chosen to replay keeps its path unchanged. Returns 0, leaving
+// the path alone, when it is longer than 127 characters: a cut path would
+// open another file or none.
+int replayPathFromFile(const char16_t* file, PortPath* path);

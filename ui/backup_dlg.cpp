@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <iterator>
 
 #include "app/messages.h"
 #include "res/resource.h"
+#include "serial/baud_rates.h"
 #include "serial/port_discovery_win32.h"
 
 namespace {
@@ -13,9 +15,13 @@ namespace {
 const wchar_t* const baudRateTexts[] = {L"4800",  L"9600",   L"19200",  L"38400",
                                         L"57600", L"115200", L"460800", L"921600"};
 
-void addItems(HWND list, const wchar_t* const* items, int count) {
-    for (int i = 0; i < count; ++i) {
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+// The rate lists' positions are rate indexes: the texts follow the rate table.
+static_assert(std::size(baudRateTexts) == baudRateCount, "one text per line rate");
+
+template <std::size_t N>
+void addItems(HWND list, const wchar_t* const (&items)[N]) {
+    for (const wchar_t* item : items) {
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
 }
 
@@ -68,15 +74,15 @@ void CBackupDlg::placeAndFillLists() {
     for (int id : {IDC_BAUD_RATE, IDC_COM_PORT, IDC_NEW_BAUD}) {
         SendMessageW(control(id), CB_RESETCONTENT, 0, 0);
     }
-    addItems(control(IDC_BAUD_RATE), baudRateTexts, 8);
-    addItems(control(IDC_NEW_BAUD), baudRateTexts, 8);
+    addItems(control(IDC_BAUD_RATE), baudRateTexts);
+    addItems(control(IDC_NEW_BAUD), baudRateTexts);
     const wchar_t* const quantities[] = {L"Speed", L"Height"};
     const wchar_t* const comparisons[] = {L"=", L">", L"<"};
-    addItems(control(IDC_QUANTITY), quantities, 2);
-    addItems(control(IDC_COMPARISON), comparisons, 3);
+    addItems(control(IDC_QUANTITY), quantities);
+    addItems(control(IDC_COMPARISON), comparisons);
     SendMessageW(control(IDC_BAUD_RATE), CB_SETCURSEL, 0, 0);
     SendMessageW(control(IDC_NEW_BAUD), CB_SETCURSEL, 0, 0);
-    listSerialPorts(hwnd, control(IDC_COM_PORT));
+    listSerialPorts(handle(), control(IDC_COM_PORT));
     SendMessageW(control(IDC_COM_PORT), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Log File:"));
     SendMessageW(control(IDC_COM_PORT), CB_SETCURSEL, 0, 0);
 }
@@ -84,7 +90,7 @@ void CBackupDlg::placeAndFillLists() {
 // Without the rich-edit library there is no console; the rest of the panel works.
 void CBackupDlg::createConsole() {
     InitCommonControls();
-    if (!consolePane.create(hwnd, &consoleFormat)) {
+    if (!consolePane.create(handle(), &consoleFormat)) {
         return;
     }
     ZeroMemory(&consoleFormat, sizeof consoleFormat);

@@ -1,7 +1,7 @@
 #pragma once
 // The control panel: source and rate selectors, command buttons, version
-// fields, log name and the console. Every button and check box becomes one
-// private message to the main window.
+// fields, log name and the console. Every button and check box but the port
+// rescan becomes one private message to the main window.
 
 #include <richedit.h>
 #include <windows.h>
@@ -26,19 +26,17 @@ public:
     // Replaces everything the console holds with a short message.
     void showConsoleMessage(const wchar_t* text);
 
-    HWND control(int id) const { return GetDlgItem(hwnd, id); }
+    HWND control(int id) const { return GetDlgItem(handle(), id); }
     void enable(int id, bool enabled) const { EnableWindow(control(id), enabled ? TRUE : FALSE); }
-    void setText(int id, const wchar_t* text) const { SetDlgItemTextW(hwnd, id, text); }
+    void setText(int id, const wchar_t* text) const { SetDlgItemTextW(handle(), id, text); }
     void setChecked(int id, bool checked) const;
 
     void rescanPorts();
 
     HWND console() const { return consolePane.window(); }
 
-    CHARFORMATW consoleFormat;
-    HWND ownerWindow = nullptr;
-    int connectionRunning = 0;
-    int scanBusy = 0;
+    // Written by the connection toggle: 1 while a connection is open.
+    void setConnectionRunning(int running) { connectionRunning = running; }
 
 private:
     LRESULT onInitDialog();
@@ -50,5 +48,9 @@ private:
     void postCheckState(int id, UINT onMessage);
     void switchControls();
 
+    CHARFORMATW consoleFormat;
+    HWND ownerWindow = nullptr;
+    int connectionRunning = 0;
+    int scanBusy = 0;
     ConsolePane consolePane;
 };

@@ -9,18 +9,18 @@ HWND ConsolePane::createControl() {
         150, 945, 200, parent, nullptr, instance, nullptr);
 }
 
-bool ConsolePane::create(HWND panel, CHARFORMATW* format) {
+int ConsolePane::create(HWND panel, CHARFORMATW* format) {
     parent = panel;
     charFormat = format;
     LoadLibraryW(L"RICHED32.DLL");
     console = createControl();
     if (console == nullptr) {
-        return false;
+        return 0;
     }
     SetWindowTextW(console, L"");
     SendMessageW(console, WM_SETFOCUS, 0, 0);
     ShowWindow(console, SW_SHOW);
-    return true;
+    return 1;
 }
 
 void ConsolePane::append(const wchar_t* text) {

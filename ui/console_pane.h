@@ -20,9 +20,9 @@ public:
     static constexpr UINT_PTR flushTimer = 1;
     static constexpr UINT flushDelayMs = 50;
 
-    // Creates the control; returns false when the rich-edit library is missing.
+    // Creates the control; returns 1, or 0 when the rich-edit library is missing.
     // `format` is the panel's character format, applied to each inserted run.
-    bool create(HWND panel, CHARFORMATW* format);
+    int create(HWND panel, CHARFORMATW* format);
     HWND window() const { return console; }
 
     void setColor(COLORREF color) { nextColor = color; }

@@ -65,14 +65,14 @@ void PanelGdiObjects::create() {
     }
 }
 
-BOOL drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation) {
+void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation) {
     const HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ previous = SelectObject(source, bitmap);
     BITMAP size;
     GetObjectW(bitmap, sizeof size, &size);
     BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, rasterOperation);
     SelectObject(source, previous);
-    return DeleteDC(source);
+    DeleteDC(source);
 }
 
 void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObjects& objects) {

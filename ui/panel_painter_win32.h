@@ -17,7 +17,9 @@ struct PanelGdiObjects {
     void create();
 };
 
-// Copies the bitmap at its own size to (x, y) of the context.
-BOOL drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation);
+// Copies the bitmap at its own size to (x, y) of the context. Like every
+// drawing call here it reports nothing: a failed draw shows, and nothing else
+// depends on it.
+void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation);
 
 void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObjects& objects);

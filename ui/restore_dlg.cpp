@@ -41,12 +41,12 @@ LRESULT CRestoreDlg::onInitDialog() {
 }
 
 void CRestoreDlg::requestRepaint() {
-    if (hwnd == nullptr || repaintTimerArmed) {
+    if (handle() == nullptr || repaintTimerArmed) {
         return;  // the armed timer paints this request's state too
     }
     const UINT delay = pacer.delayFor(GetTickCount());
     if (delay > 0) {
-        repaintTimerArmed = SetTimer(hwnd, repaintTimer, delay, nullptr) != 0;
+        repaintTimerArmed = SetTimer(handle(), repaintTimer, delay, nullptr) != 0;
         if (repaintTimerArmed) {
             return;
         }
@@ -56,8 +56,8 @@ void CRestoreDlg::requestRepaint() {
 
 void CRestoreDlg::invalidatePanel() {
     RECT client;
-    GetClientRect(hwnd, &client);
-    InvalidateRect(hwnd, &client, FALSE);
+    GetClientRect(handle(), &client);
+    InvalidateRect(handle(), &client, FALSE);
 }
 
 PanelInputs CRestoreDlg::paintInputs(const RECT& client) const {

@@ -49,6 +49,27 @@ TEST(PortLabel, PathThatWouldNotFitIsRefused) {
     EXPECT_EQ(path.length(), 127u);
 }
 
+TEST(PortLabel, ReplayPathIsKeptWholeOrRefused) {
+    struct ReplayCase {
+        std::string file;
+        int kept;
+    };
+    const ReplayCase cases[] = {
+        // A recording's name is not a port label: nothing in it is cut or prefixed.
+        {"C:\\bench\\Serial Port (COM3)_log.txt", 1},
+        {"C:\\" + std::string(124, 'x'), 1},  // 127 characters
+        {"C:\\" + std::string(125, 'x'), 0},  // 128: a cut path would open another file
+        {"C:\\" + std::string(400, 'x'), 0},
+    };
+    for (const ReplayCase& c : cases) {
+        PortPath path;
+        path.assignAscii("previous");
+        const std::u16string file = units(c.file);
+        EXPECT_EQ(replayPathFromFile(file.c_str(), &path), c.kept) << c.file.size();
+        EXPECT_EQ(narrow(path.c_str()), c.kept ? c.file : "previous") << c.file.size();
+    }
+}
+
 TEST(PortLabel, ToggleCutsAtFirstColonAndRecognisesReplay) {
     std::u16string entry = units("Log File:");
     cutAtFirstColon(entry.data());

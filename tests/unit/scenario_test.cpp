@@ -20,7 +20,9 @@
 
 namespace {
 
-std::string runScenario(const ScenarioOptions& options) { return generateScenario(options); }
+std::string runScenario(const ScenarioOptions& options) {
+    return generateScenario(options);
+}
 
 ScenarioOptions optionsWith(int seconds, int fixAfterSeconds, unsigned seed = 1) {
     ScenarioOptions options;
@@ -118,7 +120,7 @@ std::map<std::string, std::vector<ListedSatellite>> gsvSetsOf(const Epoch& epoch
     return sets;
 }
 
-const std::vector<std::string> kPrimarySets = {"GP1", "GL1", "GA7", "GB1"};
+const std::vector<std::string> primarySets = {"GP1", "GL1", "GA7", "GB1"};
 
 int levelsIn(const std::vector<ListedSatellite>& satellites) {
     return static_cast<int>(std::count_if(satellites.begin(), satellites.end(),
@@ -263,7 +265,7 @@ TEST(ScenarioColdStart, SatellitesAppearSearchingAndAreAcquiredOneByOne) {
     for (int t = 2; t <= fixAfter; ++t) {
         const auto sets = gsvSetsOf(epochs[t]);
         int total = 0;
-        for (const std::string& key : kPrimarySets) {
+        for (const std::string& key : primarySets) {
             total += levelsIn(sets.at(key));
         }
         EXPECT_LE(total - previousTotal, 2) << "too many locks at once at " << t;
@@ -273,7 +275,7 @@ TEST(ScenarioColdStart, SatellitesAppearSearchingAndAreAcquiredOneByOne) {
     }
     EXPECT_GE(epochsWithNewLocks, 15);
     const auto atFix = gsvSetsOf(epochs[fixAfter]);
-    for (const std::string& key : kPrimarySets) {
+    for (const std::string& key : primarySets) {
         EXPECT_GE(levelsIn(atFix.at(key)), 4) << key;
     }
 }
@@ -289,7 +291,7 @@ TEST(ScenarioColdStart, FixUsesTrackedSatellitesAndConsistentDop) {
                 continue;
             }
             EXPECT_EQ(gsa.number(17), ++gsaIndex);
-            const auto& listed = sets.at(kPrimarySets[gsaIndex - 1]);
+            const auto& listed = sets.at(primarySets[gsaIndex - 1]);
             for (std::size_t i = 2; i < 14 && !gsa.fields[i].empty(); ++i, ++usedTotal) {
                 const int prn = gsa.number(i);
                 const auto found =
@@ -460,7 +462,7 @@ TEST(ScenarioSky, SignalLevelsGrowWithElevationAndDifferByBand) {
 // The drive and the clock.
 
 TEST(ScenarioDrive, CarDrivesAtTownSpeedsAlongASmoothRoad) {
-    constexpr double kPi = 3.14159265358979323846;
+    constexpr double pi = 3.14159265358979323846;
     const std::vector<Epoch> epochs = epochsOf(runScenario(optionsWith(600, 35, 4)));
     const auto degrees = [](const std::string& field, int degreeDigits) {
         return std::atof(field.substr(0, degreeDigits).c_str()) +
@@ -483,7 +485,7 @@ TEST(ScenarioDrive, CarDrivesAtTownSpeedsAlongASmoothRoad) {
         const double lat = degrees(rmc.fields[2], 2), lon = degrees(rmc.fields[4], 3);
         if (last) {
             const double north = (lat - last->first) * 111195.0;
-            const double east = (lon - last->second) * 111195.0 * std::cos(lat * kPi / 180.0);
+            const double east = (lon - last->second) * 111195.0 * std::cos(lat * pi / 180.0);
             const double metres = std::sqrt(north * north + east * east);
             EXPECT_NEAR(metres, kmh / 3.6, 1.5) << t;
         } else {

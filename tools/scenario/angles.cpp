@@ -6,7 +6,7 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double pi = 3.14159265358979323846;
 
 // Taylor series to x^15 in Horner form; below 1e-11 off for |x| <= pi/2.
 double sinOfSmallRadians(double x) {
@@ -38,7 +38,7 @@ double sinDegrees(double degrees) {
     if (angle > 90.0) {
         angle = 180.0 - angle;
     }
-    return sign * sinOfSmallRadians(angle * kPi / 180.0);
+    return sign * sinOfSmallRadians(angle * pi / 180.0);
 }
 
 double cosDegrees(double degrees) {

@@ -76,12 +76,12 @@ bool parseSeed(std::string_view text, unsigned& target) {
 // Empty when the value was taken, otherwise what was wrong with it.
 std::string applyOption(std::string_view name, std::string_view value, ScenarioOptions& options) {
     if (name == "--seconds") {
-        return parseBoundedInt(value, kMaxScenarioSeconds, options.seconds)
+        return parseBoundedInt(value, maxScenarioSeconds, options.seconds)
                    ? ""
                    : "--seconds needs a whole number of seconds";
     }
     if (name == "--fix-after") {
-        return parseBoundedInt(value, kMaxScenarioSeconds, options.fixAfterSeconds)
+        return parseBoundedInt(value, maxScenarioSeconds, options.fixAfterSeconds)
                    ? ""
                    : "--fix-after needs a whole number of seconds";
     }

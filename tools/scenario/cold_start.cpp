@@ -6,9 +6,9 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kBlindSeconds = 2;
-constexpr int kTimeUnknownSeconds = 3;
-constexpr int kLongestAcquisitionWindow = 40;
+constexpr int blindSeconds = 2;
+constexpr int timeUnknownSeconds = 3;
+constexpr int longestAcquisitionWindow = 40;
 
 }  // namespace
 
@@ -16,11 +16,11 @@ ColdStartTimeline coldStartTimeline(int fixAfterSeconds) {
     const int fix = std::max(0, fixAfterSeconds);
     ColdStartTimeline timeline;
     timeline.firstFixAt = fix;
-    timeline.firstSatellitesAt = std::min(kBlindSeconds, fix);
-    timeline.timeKnownAt = std::min(kTimeUnknownSeconds, fix);
+    timeline.firstSatellitesAt = std::min(blindSeconds, fix);
+    timeline.timeKnownAt = std::min(timeUnknownSeconds, fix);
     timeline.firstAcquisitionAt = std::min(timeline.firstSatellitesAt + 1, fix);
     timeline.acquisitionWindow =
-        std::min(fix - timeline.firstAcquisitionAt, kLongestAcquisitionWindow);
+        std::min(fix - timeline.firstAcquisitionAt, longestAcquisitionWindow);
     return timeline;
 }
 

@@ -11,10 +11,10 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kMaxUnknowns = 3 + static_cast<int>(kAllSystems.size());
-constexpr double kSingularPivot = 1e-9;
+constexpr int maxUnknowns = 3 + static_cast<int>(allSystems.size());
+constexpr double singularPivot = 1e-9;
 
-using Matrix = std::array<std::array<double, kMaxUnknowns>, kMaxUnknowns>;
+using Matrix = std::array<std::array<double, maxUnknowns>, maxUnknowns>;
 
 struct NormalEquations {
     Matrix matrix{};
@@ -23,9 +23,9 @@ struct NormalEquations {
 
 // Clock unknowns only for constellations that contribute satellites; an unused one would
 // make the matrix singular.
-std::array<int, kAllSystems.size()> clockColumns(const std::vector<LineOfSight>& satellites,
-                                                 int& unknowns) {
-    std::array<int, kAllSystems.size()> columns;
+std::array<int, allSystems.size()> clockColumns(const std::vector<LineOfSight>& satellites,
+                                                int& unknowns) {
+    std::array<int, allSystems.size()> columns;
     columns.fill(-1);
     for (const LineOfSight& satellite : satellites) {
         int& column = columns[systemIndex(satellite.system)];
@@ -40,7 +40,7 @@ NormalEquations buildNormalEquations(const std::vector<LineOfSight>& satellites)
     NormalEquations equations;
     const auto columns = clockColumns(satellites, equations.unknowns);
     for (const LineOfSight& satellite : satellites) {
-        std::array<double, kMaxUnknowns> row{};
+        std::array<double, maxUnknowns> row{};
         const double cosElevation = cosDegrees(satellite.elevationDeg);
         row[0] = -cosElevation * sinDegrees(satellite.azimuthDeg);
         row[1] = -cosElevation * cosDegrees(satellite.azimuthDeg);
@@ -86,7 +86,7 @@ std::optional<Matrix> invert(Matrix matrix, int size) {
                 pivotRow = i;
             }
         }
-        if (std::fabs(matrix[pivotRow][column]) < kSingularPivot) {
+        if (std::fabs(matrix[pivotRow][column]) < singularPivot) {
             return std::nullopt;
         }
         std::swap(matrix[pivotRow], matrix[column]);
@@ -97,7 +97,7 @@ std::optional<Matrix> invert(Matrix matrix, int size) {
 }
 
 double capped(double dop) {
-    return std::min(dop, kUnknownDop);
+    return std::min(dop, unknownDop);
 }
 
 }  // namespace

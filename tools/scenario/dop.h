@@ -8,7 +8,7 @@
 namespace skyvane::scenario {
 
 struct LineOfSight {
-    GnssSystem system = GnssSystem::Gps;
+    GnssSystem system = GnssSystem::gps;
     int elevationDeg = 0;
     int azimuthDeg = 0;
 };
@@ -20,7 +20,7 @@ struct DilutionOfPrecision {
 };
 
 // What receivers print while they have no solution.
-inline constexpr double kUnknownDop = 99.99;
+inline constexpr double unknownDop = 99.99;
 
 // Dilution of precision of a least-squares fix from these satellites: east, north, up and
 // one receiver clock offset per constellation, as a multi-GNSS receiver solves it.

@@ -24,10 +24,10 @@ struct SignalReport {
 struct EpochReport {
     int elapsed = 0;
     std::optional<UtcTime> utc;
-    std::optional<RoutePoint> position;                         // present once there is a fix
-    std::array<std::vector<int>, kAllSystems.size()> usedPrns;  // by systemIndex
-    DilutionOfPrecision dop{kUnknownDop, kUnknownDop, kUnknownDop};
-    std::array<std::vector<SignalReport>, kBandCount> bands;  // parallel to signalBands()
+    std::optional<RoutePoint> position;                        // present once there is a fix
+    std::array<std::vector<int>, allSystems.size()> usedPrns;  // by systemIndex
+    DilutionOfPrecision dop{unknownDop, unknownDop, unknownDop};
+    std::array<std::vector<SignalReport>, bandCount> bands;  // parallel to signalBands()
 };
 
 }  // namespace skyvane::scenario

@@ -8,7 +8,7 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kNoticeIntervalSeconds = 30;
+constexpr int noticeIntervalSeconds = 30;
 
 // Receivers repeat their antenna supervisor state now and then; a cold start announces
 // itself first.
@@ -28,12 +28,12 @@ int appendEpochSentences(const EpochReport& report, std::string& out) {
     int count = 3;
     count += appendGsaSet(report, out);
     const auto& bands = signalBands();
-    for (int i = 0; i < kBandCount; ++i) {
+    for (int i = 0; i < bandCount; ++i) {
         count += appendGsvSet(bands[i], report.bands[i], out);
     }
     appendGll(report, out);
     ++count;
-    if (report.elapsed % kNoticeIntervalSeconds == 0) {
+    if (report.elapsed % noticeIntervalSeconds == 0) {
         appendNotice(report, out);
         ++count;
     }

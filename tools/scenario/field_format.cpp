@@ -24,17 +24,17 @@ std::string scaledToDecimal(long long scaled, int decimals) {
     return text;
 }
 
-constexpr int kMinuteDecimals = 5;
+constexpr int minuteDecimals = 5;
 
 std::string formatDegreesMinutes(double degrees, int degreeDigits) {
-    const long long minuteUnit = powerOfTen(kMinuteDecimals);
+    const long long minuteUnit = powerOfTen(minuteDecimals);
     const double absolute = degrees < 0.0 ? -degrees : degrees;
     const long long totalMinutes =
         roundToInteger(absolute * 60.0 * static_cast<double>(minuteUnit));
     const long long wholeDegrees = totalMinutes / (60 * minuteUnit);
     const long long minutes = totalMinutes % (60 * minuteUnit);
     return zeroPadded(wholeDegrees, degreeDigits) + zeroPadded(minutes / minuteUnit, 2) + '.' +
-           zeroPadded(minutes % minuteUnit, kMinuteDecimals);
+           zeroPadded(minutes % minuteUnit, minuteDecimals);
 }
 
 }  // namespace

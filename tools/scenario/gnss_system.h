@@ -4,12 +4,12 @@
 
 namespace skyvane::scenario {
 
-enum class GnssSystem { Gps, Glonass, Galileo, BeiDou };
+enum class GnssSystem { gps, glonass, galileo, beiDou };
 
-inline constexpr std::array<GnssSystem, 4> kAllSystems = {GnssSystem::Gps, GnssSystem::Glonass,
-                                                          GnssSystem::Galileo, GnssSystem::BeiDou};
+inline constexpr std::array<GnssSystem, 4> allSystems = {GnssSystem::gps, GnssSystem::glonass,
+                                                         GnssSystem::galileo, GnssSystem::beiDou};
 
-// Position of the system in kAllSystems; also the GSA system ID minus one.
+// Position of the system in allSystems; also the GSA system ID minus one.
 inline constexpr int systemIndex(GnssSystem system) {
     return static_cast<int>(system);
 }

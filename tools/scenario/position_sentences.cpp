@@ -9,9 +9,9 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr double kMetresPerSecondToKnots = 3600.0 / 1852.0;
-constexpr double kMetresPerSecondToKmh = 3.6;
-constexpr double kGeoidSeparationM = 47.5;  // roughly the undulation around the route
+constexpr double metresPerSecondToKnots = 3600.0 / 1852.0;
+constexpr double metresPerSecondToKmh = 3.6;
+constexpr double geoidSeparationM = 47.5;  // roughly the undulation around the route
 
 std::string timeField(const EpochReport& report) {
     return report.utc ? formatUtcTime(*report.utc) : std::string();
@@ -53,7 +53,7 @@ void appendRmc(const EpochReport& report, std::string& out) {
     sentence.field(timeField(report)).field(statusField(report));
     addPosition(sentence, report);
     if (report.position) {
-        sentence.field(formatFixed(report.position->speedMps * kMetresPerSecondToKnots, 3))
+        sentence.field(formatFixed(report.position->speedMps * metresPerSecondToKnots, 3))
             .field(formatCourse(report.position->courseDeg));
     } else {
         sentence.emptyFields(2);
@@ -73,9 +73,9 @@ void appendVtg(const EpochReport& report, std::string& out) {
             .field("T")
             .emptyFields(1)
             .field("M")
-            .field(formatFixed(speed * kMetresPerSecondToKnots, 3))
+            .field(formatFixed(speed * metresPerSecondToKnots, 3))
             .field("N")
-            .field(formatFixed(speed * kMetresPerSecondToKmh, 3))
+            .field(formatFixed(speed * metresPerSecondToKmh, 3))
             .field("K");
     } else {
         sentence.emptyFields(1).field("T").emptyFields(1).field("M").emptyFields(1).field("N");
@@ -95,7 +95,7 @@ void appendGga(const EpochReport& report, std::string& out) {
     if (report.position) {
         sentence.field(formatFixed(report.position->altitudeM, 1))
             .field("M")
-            .field(formatFixed(kGeoidSeparationM, 1))
+            .field(formatFixed(geoidSeparationM, 1))
             .field("M");
     } else {
         sentence.emptyFields(4);

@@ -18,7 +18,7 @@ class Route {
 public:
     explicit Route(unsigned seed);
 
-    const RoutePoint& current() const { return point_; }
+    const RoutePoint& current() const { return point; }
     void advanceOneSecond();
 
 private:
@@ -33,9 +33,9 @@ private:
     double turnRateAt(int elapsed) const;
     double altitudeAt(int elapsed) const;
 
-    Rhythm rhythm_;
-    int elapsed_ = 0;
-    RoutePoint point_;
+    Rhythm rhythm;
+    int secondsElapsed = 0;
+    RoutePoint point;
 };
 
 }  // namespace skyvane::scenario

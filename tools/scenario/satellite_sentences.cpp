@@ -9,18 +9,18 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kGsaPrnFields = 12;
-constexpr int kSatellitesPerGsv = 4;
+constexpr int gsaPrnFields = 12;
+constexpr int satellitesPerGsv = 4;
 
 void appendGsa(const EpochReport& report, GnssSystem system, std::string& out) {
     const std::vector<int>& used = report.usedPrns[systemIndex(system)];
-    const int listed = std::min(static_cast<int>(used.size()), kGsaPrnFields);
+    const int listed = std::min(static_cast<int>(used.size()), gsaPrnFields);
     SentenceBuilder sentence("GNGSA");
     sentence.field("A").field(report.position ? "3" : "1");
     for (int i = 0; i < listed; ++i) {
         sentence.field(zeroPadded(used[i], 2));
     }
-    sentence.emptyFields(kGsaPrnFields - listed)
+    sentence.emptyFields(gsaPrnFields - listed)
         .field(formatFixed(report.dop.pdop, 2))
         .field(formatFixed(report.dop.hdop, 2))
         .field(formatFixed(report.dop.vdop, 2))
@@ -38,24 +38,24 @@ void addSatellite(SentenceBuilder& sentence, const SignalReport& satellite) {
 }  // namespace
 
 int appendGsaSet(const EpochReport& report, std::string& out) {
-    for (GnssSystem system : kAllSystems) {
+    for (GnssSystem system : allSystems) {
         appendGsa(report, system, out);
     }
-    return static_cast<int>(kAllSystems.size());
+    return static_cast<int>(allSystems.size());
 }
 
 int appendGsvSet(const SignalBand& band, const std::vector<SignalReport>& satellites,
                  std::string& out) {
     const int inView = static_cast<int>(satellites.size());
-    const int messages = std::max(1, (inView + kSatellitesPerGsv - 1) / kSatellitesPerGsv);
+    const int messages = std::max(1, (inView + satellitesPerGsv - 1) / satellitesPerGsv);
     const std::string address = std::string(band.talker) + "GSV";
     for (int message = 0; message < messages; ++message) {
         SentenceBuilder sentence(address);
         sentence.field(std::to_string(messages))
             .field(std::to_string(message + 1))
             .field(zeroPadded(inView, 2));
-        const int first = message * kSatellitesPerGsv;
-        const int last = std::min(first + kSatellitesPerGsv, inView);
+        const int first = message * satellitesPerGsv;
+        const int last = std::min(first + satellitesPerGsv, inView);
         for (int i = first; i < last; ++i) {
             addSatellite(sentence, satellites[i]);
         }

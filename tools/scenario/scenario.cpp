@@ -17,7 +17,7 @@ using namespace skyvane::scenario;
 namespace {
 
 // Satellites lower than this are tracked and listed but left out of the solution.
-constexpr int kElevationMaskDeg = 5;
+constexpr int elevationMaskDeg = 5;
 
 UtcTime startTimeOf(const ScenarioOptions& options) {
     return {options.year, options.month, options.day, options.hour, options.minute, options.second};
@@ -26,16 +26,16 @@ UtcTime startTimeOf(const ScenarioOptions& options) {
 }  // namespace
 
 std::string describeScenarioProblem(const ScenarioOptions& options) {
-    if (options.seconds < 1 || options.seconds > kMaxScenarioSeconds) {
-        return "the run must last 1 to " + std::to_string(kMaxScenarioSeconds) + " seconds";
+    if (options.seconds < 1 || options.seconds > maxScenarioSeconds) {
+        return "the run must last 1 to " + std::to_string(maxScenarioSeconds) + " seconds";
     }
-    if (options.fixAfterSeconds < 0 || options.fixAfterSeconds > kMaxScenarioSeconds) {
-        return "the fix must come 0 to " + std::to_string(kMaxScenarioSeconds) +
+    if (options.fixAfterSeconds < 0 || options.fixAfterSeconds > maxScenarioSeconds) {
+        return "the fix must come 0 to " + std::to_string(maxScenarioSeconds) +
                " seconds after the start";
     }
     if (!isValidUtcTime(startTimeOf(options))) {
         return "the start must be a real UTC date and time in the years " +
-               std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
+               std::to_string(firstYear) + " to " + std::to_string(lastYear);
     }
     return {};
 }
@@ -68,7 +68,7 @@ std::vector<LineOfSight> ScenarioGenerator::State::listSatellites(EpochReport& r
     std::vector<LineOfSight> used;
     const auto& bands = signalBands();
     for (const SkyPosition& satellite : sky.visibleAt(elapsed)) {
-        for (int i = 0; i < kBandCount; ++i) {
+        for (int i = 0; i < bandCount; ++i) {
             const SignalBand& band = bands[i];
             if (band.system != satellite.system || !transmits(band, satellite.prn)) {
                 continue;
@@ -76,7 +76,7 @@ std::vector<LineOfSight> ScenarioGenerator::State::listSatellites(EpochReport& r
             const auto level = tracker.levelDbHz(satellite, band, elapsed);
             report.bands[i].push_back(
                 {satellite.prn, satellite.elevationDeg, satellite.azimuthDeg, level});
-            if (fixed && band.primary && level && satellite.elevationDeg >= kElevationMaskDeg) {
+            if (fixed && band.primary && level && satellite.elevationDeg >= elevationMaskDeg) {
                 report.usedPrns[systemIndex(satellite.system)].push_back(satellite.prn);
                 used.push_back({satellite.system, satellite.elevationDeg, satellite.azimuthDeg});
             }
@@ -110,18 +110,18 @@ void ScenarioGenerator::State::advance() {
 }
 
 ScenarioGenerator::ScenarioGenerator(const ScenarioOptions& options)
-    : state_(std::make_unique<State>(options)) {}
+    : state(std::make_unique<State>(options)) {}
 
 ScenarioGenerator::~ScenarioGenerator() = default;
 ScenarioGenerator::ScenarioGenerator(ScenarioGenerator&&) noexcept = default;
 ScenarioGenerator& ScenarioGenerator::operator=(ScenarioGenerator&&) noexcept = default;
 
 int ScenarioGenerator::appendNextEpoch(std::string& out) {
-    if (!state_ || state_->elapsed >= state_->seconds) {  // moved-from or finished
+    if (!state || state->elapsed >= state->seconds) {  // moved-from or finished
         return 0;
     }
-    const int sentences = appendEpochSentences(state_->observe(), out);
-    state_->advance();
+    const int sentences = appendEpochSentences(state->observe(), out);
+    state->advance();
     return sentences;
 }
 

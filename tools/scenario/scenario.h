@@ -15,7 +15,7 @@ struct ScenarioOptions {
     unsigned seed = 1;  // deterministic variation of sky, signal levels and drive
 };
 
-inline constexpr int kMaxScenarioSeconds = 1'000'000;
+inline constexpr int maxScenarioSeconds = 1'000'000;
 
 // Empty when the options can be simulated, otherwise a one-line reason.
 std::string describeScenarioProblem(const ScenarioOptions& options);
@@ -38,5 +38,5 @@ public:
 
 private:
     struct State;
-    std::unique_ptr<State> state_;
+    std::unique_ptr<State> state;
 };

@@ -10,27 +10,27 @@ std::uint8_t nmeaChecksum(std::string_view payload) {
     return sum;
 }
 
-SentenceBuilder::SentenceBuilder(std::string_view address) : payload_(address) {}
+SentenceBuilder::SentenceBuilder(std::string_view address) : payload(address) {}
 
 SentenceBuilder& SentenceBuilder::field(std::string_view text) {
-    payload_ += ',';
-    payload_ += text;
+    payload += ',';
+    payload += text;
     return *this;
 }
 
 SentenceBuilder& SentenceBuilder::emptyFields(int count) {
-    payload_.append(static_cast<std::size_t>(count), ',');
+    payload.append(static_cast<std::size_t>(count), ',');
     return *this;
 }
 
 void SentenceBuilder::appendTo(std::string& out) const {
-    constexpr char kHexDigits[] = "0123456789ABCDEF";
-    const std::uint8_t checksum = nmeaChecksum(payload_);
+    constexpr char hexDigits[] = "0123456789ABCDEF";
+    const std::uint8_t checksum = nmeaChecksum(payload);
     out += '$';
-    out += payload_;
+    out += payload;
     out += '*';
-    out += kHexDigits[checksum >> 4];
-    out += kHexDigits[checksum & 0x0F];
+    out += hexDigits[checksum >> 4];
+    out += hexDigits[checksum & 0x0F];
     out += "\r\n";
 }
 

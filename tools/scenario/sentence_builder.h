@@ -21,7 +21,7 @@ public:
     void appendTo(std::string& out) const;
 
 private:
-    std::string payload_;  // without the leading '$'
+    std::string payload;  // without the leading '$'
 };
 
 }  // namespace skyvane::scenario

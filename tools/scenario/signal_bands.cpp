@@ -6,37 +6,37 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kGpsL5Q = 8;
-constexpr int kBeiDouB2a = 5;
+constexpr int gpsL5Q = 8;
+constexpr int beiDouB2a = 5;
 
 // The block IIF and III satellites; the older ones have no L5.
-constexpr std::array<int, 18> kGpsWithL5 = {1,  3,  4,  6,  8,  9,  10, 11, 14,
-                                            18, 23, 24, 25, 26, 27, 28, 30, 32};
+constexpr std::array<int, 18> gpsWithL5 = {1,  3,  4,  6,  8,  9,  10, 11, 14,
+                                           18, 23, 24, 25, 26, 27, 28, 30, 32};
 
 // B2a is a third-generation signal; BeiDou 1-18 are second generation.
-constexpr int kFirstBeiDouWithB2a = 19;
+constexpr int firstBeiDouWithB2a = 19;
 
 }  // namespace
 
-const std::array<SignalBand, kBandCount>& signalBands() {
-    static constexpr std::array<SignalBand, kBandCount> kBands = {{
-        {GnssSystem::Gps, "GP", 1, true, 0},               // L1 C/A
-        {GnssSystem::Gps, "GP", kGpsL5Q, false, 3},        // L5-Q
-        {GnssSystem::Glonass, "GL", 1, true, -1},          // L1 OF
-        {GnssSystem::Galileo, "GA", 7, true, 0},           // E1-B/C
-        {GnssSystem::Galileo, "GA", 1, false, 3},          // E5a
-        {GnssSystem::BeiDou, "GB", 1, true, -1},           // B1I
-        {GnssSystem::BeiDou, "GB", kBeiDouB2a, false, 2},  // B2a
+const std::array<SignalBand, bandCount>& signalBands() {
+    static constexpr std::array<SignalBand, bandCount> bands = {{
+        {GnssSystem::gps, "GP", 1, true, 0},              // L1 C/A
+        {GnssSystem::gps, "GP", gpsL5Q, false, 3},        // L5-Q
+        {GnssSystem::glonass, "GL", 1, true, -1},         // L1 OF
+        {GnssSystem::galileo, "GA", 7, true, 0},          // E1-B/C
+        {GnssSystem::galileo, "GA", 1, false, 3},         // E5a
+        {GnssSystem::beiDou, "GB", 1, true, -1},          // B1I
+        {GnssSystem::beiDou, "GB", beiDouB2a, false, 2},  // B2a
     }};
-    return kBands;
+    return bands;
 }
 
 bool transmits(const SignalBand& band, int prn) {
-    if (band.system == GnssSystem::Gps && band.signalId == kGpsL5Q) {
-        return std::find(kGpsWithL5.begin(), kGpsWithL5.end(), prn) != kGpsWithL5.end();
+    if (band.system == GnssSystem::gps && band.signalId == gpsL5Q) {
+        return std::find(gpsWithL5.begin(), gpsWithL5.end(), prn) != gpsWithL5.end();
     }
-    if (band.system == GnssSystem::BeiDou && band.signalId == kBeiDouB2a) {
-        return prn >= kFirstBeiDouWithB2a;
+    if (band.system == GnssSystem::beiDou && band.signalId == beiDouB2a) {
+        return prn >= firstBeiDouWithB2a;
     }
     return true;
 }

@@ -15,10 +15,10 @@ struct SignalBand {
     int levelOffsetDb;   // relative C/N0: the modern wideband signals are a few dB stronger
 };
 
-inline constexpr int kBandCount = 7;
+inline constexpr int bandCount = 7;
 
 // In the order the GSV sets are written.
-const std::array<SignalBand, kBandCount>& signalBands();
+const std::array<SignalBand, bandCount>& signalBands();
 
 // Whether the satellite numbered prn broadcasts this signal.
 bool transmits(const SignalBand& band, int prn);

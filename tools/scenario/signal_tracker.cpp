@@ -11,10 +11,10 @@ namespace skyvane::scenario {
 
 namespace {
 
-constexpr int kHorizonLevelDbHz = 25;
-constexpr int kZenithGainDb = 21;
-constexpr int kWeakestLevelDbHz = 12;
-constexpr int kStrongestLevelDbHz = 55;
+constexpr int horizonLevelDbHz = 25;
+constexpr int zenithGainDb = 21;
+constexpr int weakestLevelDbHz = 12;
+constexpr int strongestLevelDbHz = 55;
 
 struct LockCandidate {
     int rankInSystem;
@@ -32,42 +32,43 @@ bool locksEarlier(const LockCandidate& a, const LockCandidate& b) {
 
 }  // namespace
 
-SignalTracker::SignalTracker(const ColdStartTimeline& timeline, const SkyModel& sky, unsigned seed)
-    : timeline_(timeline), seed_(seed) {
+SignalTracker::SignalTracker(const ColdStartTimeline& coldStart, const SkyModel& sky,
+                             unsigned trackerSeed)
+    : timeline(coldStart), seed(trackerSeed) {
     scheduleColdStart(sky);
 }
 
 void SignalTracker::scheduleColdStart(const SkyModel& sky) {
-    std::vector<SkyPosition> upAtStart = sky.visibleAt(timeline_.firstSatellitesAt);
+    std::vector<SkyPosition> upAtStart = sky.visibleAt(timeline.firstSatellitesAt);
     std::stable_sort(
         upAtStart.begin(), upAtStart.end(),
         [](const SkyPosition& a, const SkyPosition& b) { return a.elevationDeg > b.elevationDeg; });
-    std::array<int, kAllSystems.size()> rankCounters{};
+    std::array<int, allSystems.size()> rankCounters{};
     std::vector<LockCandidate> order;
     for (const SkyPosition& satellite : upAtStart) {
         const int index = systemIndex(satellite.system);
         order.push_back({rankCounters[index]++,
-                         mixKey({seed_, 0x6C6F636Bull, static_cast<std::uint64_t>(index)}),
+                         mixKey({seed, 0x6C6F636Bull, static_cast<std::uint64_t>(index)}),
                          satellite.system, satellite.prn});
     }
     std::sort(order.begin(), order.end(), locksEarlier);
     const auto count = static_cast<int>(order.size());
     for (int position = 0; position < count; ++position) {
         const LockCandidate& candidate = order[position];
-        coldStartLocks_[{candidate.system, candidate.prn}] =
-            timeline_.firstAcquisitionAt + position * timeline_.acquisitionWindow / count;
+        coldStartLocks[{candidate.system, candidate.prn}] =
+            timeline.firstAcquisitionAt + position * timeline.acquisitionWindow / count;
     }
 }
 
 int SignalTracker::firstLockSecond(const SkyPosition& satellite) const {
-    if (satellite.risenAt <= timeline_.firstSatellitesAt) {
-        const auto found = coldStartLocks_.find({satellite.system, satellite.prn});
-        if (found != coldStartLocks_.end()) {
+    if (satellite.risenAt <= timeline.firstSatellitesAt) {
+        const auto found = coldStartLocks.find({satellite.system, satellite.prn});
+        if (found != coldStartLocks.end()) {
             return found->second;
         }
     }
     const int searchSeconds = pickInRange(mixKey({satellite.passKey, 0x72697365ull}), 3, 8);
-    return std::max(satellite.risenAt, timeline_.firstAcquisitionAt) + searchSeconds;
+    return std::max(satellite.risenAt, timeline.firstAcquisitionAt) + searchSeconds;
 }
 
 int SignalTracker::acquisitionSecond(const SkyPosition& satellite, const SignalBand& band) const {
@@ -87,10 +88,10 @@ std::optional<int> SignalTracker::levelDbHz(const SkyPosition& satellite, const 
     const auto signal = static_cast<std::uint64_t>(band.signalId);
     const int satelliteBias = pickInRange(mixKey({satellite.passKey, 0x62696173ull}), -2, 2);
     const int flicker = pickInRange(
-        mixKey({seed_, satellite.passKey, signal, static_cast<std::uint64_t>(elapsed)}), -1, 1);
-    const int level = kHorizonLevelDbHz + band.levelOffsetDb +
-                      satellite.elevationDeg * kZenithGainDb / 90 + satelliteBias + flicker;
-    return std::clamp(level, kWeakestLevelDbHz, kStrongestLevelDbHz);
+        mixKey({seed, satellite.passKey, signal, static_cast<std::uint64_t>(elapsed)}), -1, 1);
+    const int level = horizonLevelDbHz + band.levelOffsetDb +
+                      satellite.elevationDeg * zenithGainDb / 90 + satelliteBias + flicker;
+    return std::clamp(level, weakestLevelDbHz, strongestLevelDbHz);
 }
 
 }  // namespace skyvane::scenario

@@ -17,7 +17,7 @@ namespace skyvane::scenario {
 // second frequency of a satellite follows its first by a few seconds.
 class SignalTracker {
 public:
-    SignalTracker(const ColdStartTimeline& timeline, const SkyModel& sky, unsigned seed);
+    SignalTracker(const ColdStartTimeline& coldStart, const SkyModel& sky, unsigned trackerSeed);
 
     // C/N0 in dB-Hz once the signal is tracked; nothing while the receiver still searches.
     std::optional<int> levelDbHz(const SkyPosition& satellite, const SignalBand& band,
@@ -28,9 +28,9 @@ private:
     int acquisitionSecond(const SkyPosition& satellite, const SignalBand& band) const;
     int firstLockSecond(const SkyPosition& satellite) const;
 
-    ColdStartTimeline timeline_;
-    unsigned seed_;
-    std::map<std::pair<GnssSystem, int>, int> coldStartLocks_;  // (system, PRN) -> second
+    ColdStartTimeline timeline;
+    unsigned seed;
+    std::map<std::pair<GnssSystem, int>, int> coldStartLocks;  // (system, PRN) -> second
 };
 
 }  // namespace skyvane::scenario

@@ -18,8 +18,8 @@ struct ConstellationDesign {
     int maxSlots;
 };
 
-// In kAllSystems order. Pass lengths are those of medium orbits seen from mid-latitude.
-constexpr std::array<ConstellationDesign, 4> kDesigns = {{
+// In allSystems order. Pass lengths are those of medium orbits seen from mid-latitude.
+constexpr std::array<ConstellationDesign, 4> designs = {{
     {1, 32, 6 * 3600, 8, 10},  // GPS
     {65, 24, 5 * 3600, 6, 8},  // GLONASS, slot numbers 65-88
     {1, 36, 7 * 3600, 6, 8},   // Galileo
@@ -27,17 +27,17 @@ constexpr std::array<ConstellationDesign, 4> kDesigns = {{
 }};
 
 ConstellationDesign designOf(GnssSystem system) {
-    return kDesigns[systemIndex(system)];
+    return designs[systemIndex(system)];
 }
 
 // Coprime with every prnCount, so consecutive passes do not get neighbouring numbers.
-constexpr std::int64_t kPrnStride = 13;
+constexpr std::int64_t prnStride = 13;
 
 // Slots advance their pass index at most one apart, and the index moves `slots` places
 // per pass; with prnCount >= 2 * slots two slots can never show the same number at once.
 int prnForPass(int firstPrn, int prnCount, int slots, int slot, std::int64_t passIndex) {
     const std::int64_t position = (slot + passIndex * slots) % prnCount;
-    return firstPrn + static_cast<int>(position * kPrnStride % prnCount);
+    return firstPrn + static_cast<int>(position * prnStride % prnCount);
 }
 
 std::int64_t slotOffset(std::int64_t passSeconds, int slots, int slot) {
@@ -46,9 +46,9 @@ std::int64_t slotOffset(std::int64_t passSeconds, int slots, int slot) {
 
 }  // namespace
 
-SkyModel::SkyModel(unsigned seed) : seed_(seed) {
-    for (GnssSystem system : kAllSystems) {
-        constellations_.push_back(makeConstellation(system));
+SkyModel::SkyModel(unsigned skySeed) : seed(skySeed) {
+    for (GnssSystem system : allSystems) {
+        constellations.push_back(makeConstellation(system));
     }
 }
 
@@ -56,7 +56,7 @@ SkyModel::SkyModel(unsigned seed) : seed_(seed) {
 // even the default short run shows a satellite leaving and a new one rising.
 SkyModel::Constellation SkyModel::makeConstellation(GnssSystem system) const {
     const ConstellationDesign design = designOf(system);
-    const std::uint64_t key = mixKey({seed_, static_cast<std::uint64_t>(systemIndex(system))});
+    const std::uint64_t key = mixKey({seed, static_cast<std::uint64_t>(systemIndex(system))});
     const int slots = pickInRange(mixKey({key, 1}), design.minSlots, design.maxSlots);
     const std::int64_t passSeconds = design.passSeconds;
     const int setsAfter = pickInRange(mixKey({key, 2}), 50, 110);
@@ -78,7 +78,7 @@ SkyPosition SkyModel::slotAt(const Constellation& constellation, int slot, int e
     SkyPosition position;
     position.system = constellation.system;
     position.passKey =
-        mixKey({seed_, static_cast<std::uint64_t>(systemIndex(constellation.system)),
+        mixKey({seed, static_cast<std::uint64_t>(systemIndex(constellation.system)),
                 static_cast<std::uint64_t>(slot), static_cast<std::uint64_t>(passIndex)});
     position.prn = prnForPass(constellation.firstPrn, constellation.prnCount, constellation.slots,
                               slot, passIndex);
@@ -98,7 +98,7 @@ SkyPosition SkyModel::slotAt(const Constellation& constellation, int slot, int e
 
 std::vector<SkyPosition> SkyModel::visibleAt(int elapsed) const {
     std::vector<SkyPosition> visible;
-    for (const Constellation& constellation : constellations_) {
+    for (const Constellation& constellation : constellations) {
         const std::size_t firstOfSystem = visible.size();
         for (int slot = 0; slot < constellation.slots; ++slot) {
             visible.push_back(slotAt(constellation, slot, elapsed));

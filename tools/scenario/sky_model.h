@@ -9,7 +9,7 @@ namespace skyvane::scenario {
 
 // One satellite above the horizon at one second.
 struct SkyPosition {
-    GnssSystem system = GnssSystem::Gps;
+    GnssSystem system = GnssSystem::gps;
     int prn = 0;  // as written in NMEA: GLONASS 65-88, the others from 1
     int elevationDeg = 0;
     int azimuthDeg = 0;
@@ -24,9 +24,9 @@ struct SkyPosition {
 // steadily, which moves about as fast as real satellites do (well under a degree a minute).
 class SkyModel {
 public:
-    explicit SkyModel(unsigned seed);
+    explicit SkyModel(unsigned skySeed);
 
-    // Ordered by system (kAllSystems order), then PRN.
+    // Ordered by system (allSystems order), then PRN.
     std::vector<SkyPosition> visibleAt(int elapsed) const;
 
 private:
@@ -42,8 +42,8 @@ private:
     Constellation makeConstellation(GnssSystem system) const;
     SkyPosition slotAt(const Constellation& constellation, int slot, int elapsed) const;
 
-    unsigned seed_;
-    std::vector<Constellation> constellations_;
+    unsigned seed;
+    std::vector<Constellation> constellations;
 };
 
 }  // namespace skyvane::scenario

@@ -11,18 +11,18 @@ bool isLeapYear(int year) {
 }  // namespace
 
 int daysInMonth(int year, int month) {
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
         return 0;
     }
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
 }
 
 bool isValidUtcTime(const UtcTime& time) {
-    return time.year >= kFirstYear && time.year <= kLastYear && time.month >= 1 &&
-           time.month <= 12 && time.day >= 1 && time.day <= daysInMonth(time.year, time.month) &&
-           time.hour >= 0 && time.hour <= 23 && time.minute >= 0 && time.minute <= 59 &&
-           time.second >= 0 && time.second <= 59;
+    return time.year >= firstYear && time.year <= lastYear && time.month >= 1 && time.month <= 12 &&
+           time.day >= 1 && time.day <= daysInMonth(time.year, time.month) && time.hour >= 0 &&
+           time.hour <= 23 && time.minute >= 0 && time.minute <= 59 && time.second >= 0 &&
+           time.second <= 59;
 }
 
 UtcTime nextSecond(UtcTime time) {

@@ -13,8 +13,8 @@ struct UtcTime {
 };
 
 // NMEA dates carry two year digits, so only 2000-2099 can be written unambiguously.
-inline constexpr int kFirstYear = 2000;
-inline constexpr int kLastYear = 2099;
+inline constexpr int firstYear = 2000;
+inline constexpr int lastYear = 2099;
 
 int daysInMonth(int year, int month);
 bool isValidUtcTime(const UtcTime& time);

@@ -14,30 +14,30 @@ bool isBlank(char c) {
 
 CommandWords::CommandWords(const char* line) {
     std::size_t length = 0;
-    while (line[length] != 0 && length + 1 < kMaxLine) {
-        text_[length] = line[length];
+    while (line[length] != 0 && length + 1 < maxLine) {
+        splitText[length] = line[length];
         ++length;
     }
-    while (length > 0 && (text_[length - 1] == '\n' || text_[length - 1] == '\r')) {
+    while (length > 0 && (splitText[length - 1] == '\n' || splitText[length - 1] == '\r')) {
         --length;
     }
-    text_[length] = 0;
-    std::memcpy(restText_, text_, length + 1);
+    splitText[length] = 0;
+    std::memcpy(wholeText, splitText, length + 1);
 
     std::size_t i = 0;
-    while (count_ < kMaxWords) {
-        while (i < length && isBlank(text_[i])) {
+    while (wordCount < maxWords) {
+        while (i < length && isBlank(splitText[i])) {
             ++i;
         }
         if (i >= length) {
             break;
         }
-        starts_[count_] = i;
-        words_[count_++] = text_ + i;
-        while (i < length && !isBlank(text_[i])) {
+        wordStarts[wordCount] = i;
+        words[wordCount++] = splitText + i;
+        while (i < length && !isBlank(splitText[i])) {
             ++i;
         }
-        text_[i] = 0;  // i <= length < kMaxLine, so this stays inside the copy
+        splitText[i] = 0;  // i <= length < maxLine, so this stays inside the copy
         ++i;
     }
 }

@@ -8,19 +8,21 @@
 
 class CommandWords {
 public:
-    static constexpr std::size_t kMaxLine = 4096;  // a send field of 1022 characters and more
-    static constexpr std::size_t kMaxWords = 8;
+    static constexpr std::size_t maxLine = 4096;  // a send field of 1022 characters and more
+    static constexpr std::size_t maxWords = 8;
 
-    // Trailing CR and LF are dropped; a longer line keeps its first kMaxLine - 1 bytes.
+    // Trailing CR and LF are dropped; a longer line keeps its first maxLine - 1 bytes.
     explicit CommandWords(const char* line);
 
-    std::size_t count() const { return count_; }
-    const char* verb() const { return count_ > 0 ? words_[0] : ""; }
+    std::size_t count() const { return wordCount; }
+    const char* verb() const { return wordCount > 0 ? words[0] : ""; }
     // Word i (0 is the verb), or "" when there are fewer words.
-    const char* word(std::size_t i) const { return i < count_ ? words_[i] : ""; }
+    const char* word(std::size_t i) const { return i < wordCount ? words[i] : ""; }
     // Everything from word i on, blanks included, as typed ("" when there is no word i);
     // rest() is the text after the verb.
-    const char* restFrom(std::size_t i) const { return i < count_ ? restText_ + starts_[i] : ""; }
+    const char* restFrom(std::size_t i) const {
+        return i < wordCount ? wholeText + wordStarts[i] : "";
+    }
     const char* rest() const { return restFrom(1); }
     bool is(const char* verb) const;
 
@@ -28,9 +30,9 @@ public:
     bool integer(std::size_t i, std::int64_t min, std::int64_t max, std::int64_t* value) const;
 
 private:
-    char text_[kMaxLine];
-    char restText_[kMaxLine];
-    const char* words_[kMaxWords];
-    std::size_t starts_[kMaxWords];
-    std::size_t count_ = 0;
+    char splitText[maxLine];
+    char wholeText[maxLine];
+    const char* words[maxWords];
+    std::size_t wordStarts[maxWords];
+    std::size_t wordCount = 0;
 };

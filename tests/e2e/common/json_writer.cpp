@@ -2,17 +2,17 @@
 
 #include <cstdio>
 
-JsonWriter::JsonWriter(char* buffer, std::size_t capacity) : buffer_(buffer), capacity_(capacity) {
+JsonWriter::JsonWriter(char* buffer, std::size_t capacity) : out(buffer), outCapacity(capacity) {
     reset();
 }
 
 void JsonWriter::reset() {
-    length_ = 0;
-    overflowed_ = false;
-    needComma_ = false;
-    finished_ = false;
-    if (capacity_ > 0) {
-        buffer_[0] = 0;
+    used = 0;
+    truncated = false;
+    needComma = false;
+    finished = false;
+    if (outCapacity > 0) {
+        out[0] = 0;
     }
     put('{');
 }
@@ -20,12 +20,12 @@ void JsonWriter::reset() {
 // One byte is always kept back for the terminator, and finish() keeps one more for the
 // closing brace, so a cut object still ends in valid JSON when finish() drops its fields.
 void JsonWriter::put(char c) {
-    if (length_ + 2 >= capacity_) {
-        overflowed_ = true;
+    if (used + 2 >= outCapacity) {
+        truncated = true;
         return;
     }
-    buffer_[length_++] = c;
-    buffer_[length_] = 0;
+    out[used++] = c;
+    out[used] = 0;
 }
 
 void JsonWriter::raw(const char* text) {
@@ -35,10 +35,10 @@ void JsonWriter::raw(const char* text) {
 }
 
 void JsonWriter::separate() {
-    if (needComma_) {
+    if (needComma) {
         put(',');
     }
-    needComma_ = true;
+    needComma = true;
 }
 
 void JsonWriter::key(const char* name) {
@@ -142,33 +142,33 @@ JsonWriter& JsonWriter::nullField(const char* name) {
 JsonWriter& JsonWriter::beginArray(const char* name) {
     key(name);
     put('[');
-    needComma_ = false;
+    needComma = false;
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray() {
     put(']');
-    needComma_ = true;
+    needComma = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::beginObject() {
     separate();
     put('{');
-    needComma_ = false;
+    needComma = false;
     return *this;
 }
 
 JsonWriter& JsonWriter::beginObject(const char* name) {
     key(name);
     put('{');
-    needComma_ = false;
+    needComma = false;
     return *this;
 }
 
 JsonWriter& JsonWriter::endObject() {
     put('}');
-    needComma_ = true;
+    needComma = true;
     return *this;
 }
 
@@ -187,20 +187,20 @@ JsonWriter& JsonWriter::element(const char16_t* utf16, std::size_t count) {
 // An object that did not fit is replaced by a short error object, so a reader never
 // gets a cut line that it cannot parse.
 const char* JsonWriter::finish() {
-    if (finished_) {
-        return buffer_;
+    if (finished) {
+        return out;
     }
-    finished_ = true;
-    if (!overflowed_) {
-        buffer_[length_++] = '}';
-        buffer_[length_] = 0;
-        return buffer_;
+    finished = true;
+    if (!truncated) {
+        out[used++] = '}';
+        out[used] = 0;
+        return out;
     }
-    static const char kTooLong[] = "{\"ok\":false,\"error\":\"answer too long\"}";
-    length_ = 0;
-    for (const char* p = kTooLong; *p != 0 && length_ + 1 < capacity_; ++p) {
-        buffer_[length_++] = *p;
+    static const char tooLong[] = "{\"ok\":false,\"error\":\"answer too long\"}";
+    used = 0;
+    for (const char* p = tooLong; *p != 0 && used + 1 < outCapacity; ++p) {
+        out[used++] = *p;
     }
-    buffer_[length_] = 0;
-    return buffer_;
+    out[used] = 0;
+    return out;
 }

@@ -31,8 +31,8 @@ public:
 
     // Closes the outer object; the text is then NUL-terminated and has no line feed.
     const char* finish();
-    std::size_t length() const { return length_; }
-    bool overflowed() const { return overflowed_; }
+    std::size_t length() const { return used; }
+    bool overflowed() const { return truncated; }
 
 private:
     void separate();
@@ -43,10 +43,10 @@ private:
     void quotedUtf16(const char16_t* text, std::size_t count);
     void escapedCodePoint(std::uint32_t codePoint);
 
-    char* buffer_;
-    std::size_t capacity_;
-    std::size_t length_ = 0;
-    bool overflowed_ = false;
-    bool needComma_ = false;
-    bool finished_ = false;
+    char* out;
+    std::size_t outCapacity;
+    std::size_t used = 0;
+    bool truncated = false;
+    bool needComma = false;
+    bool finished = false;
 };

@@ -1,6 +1,7 @@
 #include "command_support.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "messaging.h"
 
@@ -52,7 +53,7 @@ bool timeoutArgument(const CommandWords& words, std::size_t i, DWORD fallback, J
 bool windowTextField(JsonWriter& json, const char* key, HWND window) {
     static wchar_t text[8192];
     std::size_t length = 0;
-    if (!readWindowText(window, text, sizeof text / sizeof text[0], &length)) {
+    if (!readWindowText(window, text, std::size(text), &length)) {
         answerError(json, "the window did not answer");
         return false;
     }

@@ -1,6 +1,7 @@
 #include "console_commands.h"
 
 #include <cwchar>
+#include <iterator>
 
 #include "console_reader.h"
 #include "messaging.h"
@@ -10,7 +11,7 @@ namespace {
 
 // A line that arrives while the lines are read changes the indexes; the read is then
 // done again, at most this often.
-constexpr int kReadAttempts = 5;
+constexpr int readAttempts = 5;
 
 bool needConsole(ProbeSession& session, JsonWriter& json) {
     if (!needWindows(session, json)) {
@@ -25,22 +26,22 @@ bool needConsole(ProbeSession& session, JsonWriter& json) {
 
 class JsonLines final : public ConsoleLineSink {
 public:
-    explicit JsonLines(JsonWriter& json) : json_(json) {}
+    explicit JsonLines(JsonWriter& writer) : json(writer) {}
     void line(const ConsoleLine& line) override {
-        json_.beginObject().field("index", std::int64_t{line.index});
-        wideField(json_, "text", line.text, wcsnlen(line.text, ConsoleLine::kMaxUnits));
+        json.beginObject().field("index", std::int64_t{line.index});
+        wideField(json, "text", line.text, wcsnlen(line.text, ConsoleLine::maxUnits));
         if (line.hasColor) {
             char color[8];
             colorText(rgbOf(line.color), color);
-            json_.field("color", color);
+            json.field("color", color);
         } else {
-            json_.nullField("color");
+            json.nullField("color");
         }
-        json_.endObject();
+        json.endObject();
     }
 
 private:
-    JsonWriter& json_;
+    JsonWriter& json;
 };
 
 }  // namespace
@@ -52,7 +53,7 @@ void consoleCommand(ProbeSession& session, const CommandWords&, JsonWriter& json
     static wchar_t text[262144];
     std::size_t length = 0;
     LRESULT lines = 0;
-    if (!readWindowText(session.windows().console, text, sizeof text / sizeof text[0], &length) ||
+    if (!readWindowText(session.windows().console, text, std::size(text), &length) ||
         !sendTimed(session.windows().console, EM_GETLINECOUNT, 0, 0, &lines)) {
         answerError(json, "the console did not answer");
         return;
@@ -77,8 +78,8 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
     }
     HWND console = session.windows().console;
     const DWORD windowThread = GetWindowThreadProcessId(console, nullptr);
-    ConsoleRead result = ConsoleRead::Changed;
-    for (int attempt = 0; attempt < kReadAttempts && result == ConsoleRead::Changed; ++attempt) {
+    ConsoleRead result = ConsoleRead::changed;
+    for (int attempt = 0; attempt < readAttempts && result == ConsoleRead::changed; ++attempt) {
         json.reset();
         answerOk(json);
         json.beginArray("lines");
@@ -89,10 +90,10 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
                                   &lineCount, sink);
         json.endArray().field("line_count", std::int64_t{lineCount});
     }
-    if (result != ConsoleRead::Ok) {
+    if (result != ConsoleRead::ok) {
         json.reset();
-        answerError(json, result == ConsoleRead::Changed    ? "the console kept changing"
-                          : result == ConsoleRead::NoMemory ? "no memory in the program"
+        answerError(json, result == ConsoleRead::changed    ? "the console kept changing"
+                          : result == ConsoleRead::noMemory ? "no memory in the program"
                                                             : "the console did not answer");
     }
 }

@@ -8,10 +8,10 @@
 #include <cstddef>
 
 struct ConsoleLine {
-    static constexpr std::size_t kMaxUnits = 1024;
+    static constexpr std::size_t maxUnits = 1024;
     int index = 0;
-    wchar_t text[kMaxUnits] = {};
-    std::size_t length = 0;  // units of the line; more than kMaxUnits - 1 means it was cut
+    wchar_t text[maxUnits] = {};
+    std::size_t length = 0;  // units of the line; more than maxUnits - 1 means it was cut
     bool hasColor = false;
     COLORREF color = 0;
 };
@@ -22,10 +22,10 @@ public:
     virtual void line(const ConsoleLine& line) = 0;
 };
 
-enum class ConsoleRead { Ok, NoAnswer, NoMemory, Changed };
+enum class ConsoleRead { ok, noAnswer, noMemory, changed };
 
 // Reads the last `maxLines` lines (all when maxLines <= 0). Colours are read by selecting
 // each line; the program's selection is put back afterwards. When a line arrives during
-// the read the result is Changed and the caller should read again.
+// the read the result is `changed` and the caller should read again.
 ConsoleRead readConsoleLines(HWND console, HANDLE process, int maxLines, int* lineCount,
                              ConsoleLineSink& sink);

@@ -1,20 +1,21 @@
 #include "dialog_commands.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "keyboard.h"
 #include "messaging.h"
 
 namespace {
 
-constexpr wchar_t kAboutCaption[] = L"Dialog";
-constexpr wchar_t kFileDialogCaption[] = L"WAVE Files";
-constexpr DWORD kDialogWaitMs = 10000;
-constexpr DWORD kForegroundWaitMs = 3000;
+constexpr wchar_t aboutCaption[] = L"Dialog";
+constexpr wchar_t fileDialogCaption[] = L"WAVE Files";
+constexpr DWORD dialogWaitMs = 10000;
+constexpr DWORD foregroundWaitMs = 3000;
 // The file-name field of the file-open dialog: a combo box in the Explorer-style
 // dialog (cmb13), an edit field in the old style (edt1).
-constexpr int kFileNameCombo = 0x047C;
-constexpr int kFileNameEdit = 0x0480;
+constexpr int fileNameCombo = 0x047C;
+constexpr int fileNameEdit = 0x0480;
 
 HWND waitForDialog(DWORD processId, const wchar_t* caption, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -45,48 +46,49 @@ HWND namedWindow(ProbeSession& session, const char* name) {
         return session.windows().main;
     }
     if (std::strcmp(name, "about") == 0) {
-        return findProcessDialog(session.windows().processId, kAboutCaption);
+        return findProcessDialog(session.windows().processId, aboutCaption);
     }
     if (std::strcmp(name, "file") == 0) {
-        return findProcessDialog(session.windows().processId, kFileDialogCaption);
+        return findProcessDialog(session.windows().processId, fileDialogCaption);
     }
     return nullptr;
 }
 
 void foregroundField(JsonWriter& json) {
     wchar_t caption[256];
-    const int length = InternalGetWindowText(GetForegroundWindow(), caption, 256);
+    const int length =
+        InternalGetWindowText(GetForegroundWindow(), caption, static_cast<int>(std::size(caption)));
     wideField(json, "foreground", caption, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 }  // namespace
 
 void aboutCommand(ProbeSession& session, const CommandWords&, JsonWriter& json) {
-    dialogState(session, kAboutCaption, json);
+    dialogState(session, aboutCaption, json);
 }
 
 void fileDialogCommand(ProbeSession& session, const CommandWords&, JsonWriter& json) {
-    dialogState(session, kFileDialogCaption, json);
+    dialogState(session, fileDialogCaption, json);
 }
 
 // Waits for the dialog, types the path into its file-name field and presses Open.
 void openFileCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
-    static wchar_t path[CommandWords::kMaxLine];
-    if (*words.rest() == 0 || !widenUtf8(words.rest(), path, CommandWords::kMaxLine)) {
+    static wchar_t path[CommandWords::maxLine];
+    if (*words.rest() == 0 || !widenUtf8(words.rest(), path, CommandWords::maxLine)) {
         answerError(json, "a file path is needed");
         return;
     }
     if (!needWindows(session, json)) {
         return;
     }
-    HWND dialog = waitForDialog(session.windows().processId, kFileDialogCaption, kDialogWaitMs);
+    HWND dialog = waitForDialog(session.windows().processId, fileDialogCaption, dialogWaitMs);
     if (dialog == nullptr) {
         answerError(json, "the file dialog did not open");
         return;
     }
-    HWND field = GetDlgItem(dialog, kFileNameCombo);
+    HWND field = GetDlgItem(dialog, fileNameCombo);
     if (field == nullptr) {
-        field = GetDlgItem(dialog, kFileNameEdit);
+        field = GetDlgItem(dialog, fileNameEdit);
     }
     if (field == nullptr || !sendTimed(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path))) {
         answerError(json, "the file name field was not found");
@@ -101,7 +103,7 @@ void cancelFileCommand(ProbeSession& session, const CommandWords&, JsonWriter& j
     if (!needWindows(session, json)) {
         return;
     }
-    HWND dialog = waitForDialog(session.windows().processId, kFileDialogCaption, kDialogWaitMs);
+    HWND dialog = waitForDialog(session.windows().processId, fileDialogCaption, dialogWaitMs);
     if (dialog == nullptr) {
         answerError(json, "the file dialog did not open");
         return;
@@ -120,7 +122,7 @@ void activateCommand(ProbeSession& session, const CommandWords& words, JsonWrite
         answerError(json, "no such window: main, about or file");
         return;
     }
-    if (!bringToForeground(window, kForegroundWaitMs)) {
+    if (!bringToForeground(window, foregroundWaitMs)) {
         answerError(json, "the window did not come to the foreground");
         return;
     }
@@ -141,7 +143,7 @@ void keysCommand(ProbeSession& session, const CommandWords& words, JsonWriter& j
             return;
         }
         HWND window = namedWindow(session, words.word(2));
-        if (window == nullptr || !bringToForeground(window, kForegroundWaitMs)) {
+        if (window == nullptr || !bringToForeground(window, foregroundWaitMs)) {
             answerError(json, "the window for the keys is not there or not in front");
             return;
         }

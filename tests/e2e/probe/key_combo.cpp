@@ -12,10 +12,10 @@ struct NamedKey {
 
 // Virtual-key numbers of the Windows API (VK_*), written out so this file needs no
 // Windows header.
-constexpr NamedKey kModifiers[] = {
+constexpr NamedKey modifiers[] = {
     {"ctrl", 0x11}, {"control", 0x11}, {"shift", 0x10}, {"alt", 0x12}};
 
-constexpr NamedKey kNamedKeys[] = {
+constexpr NamedKey namedKeys[] = {
     {"escape", 0x1B}, {"esc", 0x1B},  {"enter", 0x0D},  {"return", 0x0D}, {"tab", 0x09},
     {"space", 0x20},  {"back", 0x08}, {"delete", 0x2E}, {"home", 0x24},   {"end", 0x23},
     {"left", 0x25},   {"up", 0x26},   {"right", 0x27},  {"down", 0x28},   {"f1", 0x70},
@@ -23,10 +23,11 @@ constexpr NamedKey kNamedKeys[] = {
     {"f7", 0x76},     {"f8", 0x77},   {"f9", 0x78},     {"f10", 0x79},    {"f11", 0x7A},
     {"f12", 0x7B}};
 
-bool lookUp(const NamedKey* table, std::size_t size, const char* name, std::uint16_t* vk) {
-    for (std::size_t i = 0; i < size; ++i) {
-        if (std::strcmp(table[i].name, name) == 0) {
-            *vk = table[i].vk;
+template <std::size_t N>
+bool lookUp(const NamedKey (&table)[N], const char* name, std::uint16_t* vk) {
+    for (const NamedKey& key : table) {
+        if (std::strcmp(key.name, name) == 0) {
+            *vk = key.vk;
             return true;
         }
     }
@@ -39,7 +40,7 @@ bool mainKey(const char* name, std::uint16_t* vk) {
         *vk = static_cast<std::uint16_t>(std::toupper(static_cast<unsigned char>(name[0])));
         return true;
     }
-    return lookUp(kNamedKeys, sizeof kNamedKeys / sizeof kNamedKeys[0], name, vk);
+    return lookUp(namedKeys, name, vk);
 }
 
 }  // namespace
@@ -60,10 +61,8 @@ bool parseKeyCombo(const char* text, KeyCombo* combo) {
         length = 0;
         const bool last = *p == 0;
         std::uint16_t vk = 0;
-        const bool known =
-            last ? mainKey(name, &vk)
-                 : lookUp(kModifiers, sizeof kModifiers / sizeof kModifiers[0], name, &vk);
-        if (!known || combo->count == KeyCombo::kMaxKeys) {
+        const bool known = last ? mainKey(name, &vk) : lookUp(modifiers, name, &vk);
+        if (!known || combo->count == KeyCombo::maxKeys) {
             return false;
         }
         combo->keys[combo->count++] = vk;

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 struct KeyCombo {
-    static constexpr std::size_t kMaxKeys = 4;
+    static constexpr std::size_t maxKeys = 4;
     // Modifiers first, in the order given, then the key itself; pressed in this order and
     // released in the reverse order.
-    std::uint16_t keys[kMaxKeys] = {};
+    std::uint16_t keys[maxKeys] = {};
     std::size_t count = 0;
 };
 

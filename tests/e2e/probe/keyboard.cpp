@@ -28,7 +28,7 @@ bool bringToForeground(HWND window, DWORD timeoutMs) {
 }
 
 bool typeKeyCombo(const KeyCombo& combo) {
-    INPUT inputs[2 * KeyCombo::kMaxKeys];
+    INPUT inputs[2 * KeyCombo::maxKeys];
     UINT count = 0;
     for (std::size_t i = 0; i < combo.count; ++i) {
         inputs[count++] = keyEvent(combo.keys[i], false);

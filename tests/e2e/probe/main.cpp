@@ -14,17 +14,18 @@
 
 namespace {
 
-constexpr wchar_t kSkyvaneClass[] = L"Skyvane K-7RT-03-1903041";
+constexpr wchar_t skyvaneClass[] = L"Skyvane K-7RT-03-1903041";
 
 // The largest answer: a whole console with escapes, or a rectangle of pixels.
 char answer[4 << 20];
 
-void readClassName(int argc, char** argv, wchar_t (&className)[256]) {
-    std::swprintf(className, 256, L"%ls", kSkyvaneClass);
+template <std::size_t N>
+void readClassName(int argc, char** argv, wchar_t (&className)[N]) {
+    std::swprintf(className, N, L"%ls", skyvaneClass);
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--class") == 0) {
-            MultiByteToWideChar(CP_UTF8, 0, argv[i + 1], -1, className, 256);
-            className[255] = 0;
+            MultiByteToWideChar(CP_UTF8, 0, argv[i + 1], -1, className, static_cast<int>(N));
+            className[N - 1] = 0;
         }
     }
 }
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     wchar_t className[256];
     readClassName(argc, argv, className);
     ProbeSession session(className);
-    char line[CommandWords::kMaxLine];
+    char line[CommandWords::maxLine];
     bool running = true;
     while (running && std::fgets(line, sizeof line, stdin) != nullptr) {
         const CommandWords words(line);

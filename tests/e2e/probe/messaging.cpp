@@ -3,7 +3,7 @@
 bool sendTimed(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     DWORD_PTR answer = 0;
     if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                            kAnswerTimeoutMs, &answer) == 0) {
+                            answerTimeoutMs, &answer) == 0) {
         return false;
     }
     if (result != nullptr) {

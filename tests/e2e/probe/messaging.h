@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-inline constexpr UINT kAnswerTimeoutMs = 5000;
+inline constexpr UINT answerTimeoutMs = 5000;
 
 // SendMessageTimeout; false when the window did not answer in time or is gone.
 bool sendTimed(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);

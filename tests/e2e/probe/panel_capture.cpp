@@ -5,17 +5,17 @@ PanelCapture::~PanelCapture() {
 }
 
 void PanelCapture::release() {
-    if (memoryDc_ != nullptr) {
-        SelectObject(memoryDc_, previous_);
-        DeleteDC(memoryDc_);
-        memoryDc_ = nullptr;
+    if (memoryDc != nullptr) {
+        SelectObject(memoryDc, previousBitmap);
+        DeleteDC(memoryDc);
+        memoryDc = nullptr;
     }
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-        bitmap_ = nullptr;
+    if (bitmap != nullptr) {
+        DeleteObject(bitmap);
+        bitmap = nullptr;
     }
-    bits_ = nullptr;
-    left_ = top_ = width_ = height_ = 0;
+    pixels = nullptr;
+    copyLeft = copyTop = copyWidth = copyHeight = 0;
 }
 
 namespace {
@@ -58,8 +58,8 @@ bool PanelCapture::capture(HWND window) {
         return false;
     }
     // Pixels are addressed in client coordinates; the copy starts where the visible part does.
-    left_ = shown.left - origin.x;
-    top_ = shown.top - origin.y;
+    copyLeft = shown.left - origin.x;
+    copyTop = shown.top - origin.y;
     const int width = shown.right - shown.left;
     const int height = shown.bottom - shown.top;
     BITMAPINFO info{};
@@ -70,15 +70,15 @@ bool PanelCapture::capture(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    memoryDc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (memoryDc_ == nullptr || bitmap_ == nullptr) {
+    memoryDc = CreateCompatibleDC(nullptr);
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (memoryDc == nullptr || bitmap == nullptr) {
         release();
         return false;
     }
-    previous_ = SelectObject(memoryDc_, bitmap_);
+    previousBitmap = SelectObject(memoryDc, bitmap);
     HDC screenDc = GetDC(nullptr);
-    const bool copied = screenDc != nullptr && BitBlt(memoryDc_, 0, 0, width, height, screenDc,
+    const bool copied = screenDc != nullptr && BitBlt(memoryDc, 0, 0, width, height, screenDc,
                                                       shown.left, shown.top, SRCCOPY);
     if (screenDc != nullptr) {
         ReleaseDC(nullptr, screenDc);
@@ -88,15 +88,15 @@ bool PanelCapture::capture(HWND window) {
         release();
         return false;
     }
-    bits_ = static_cast<const std::uint32_t*>(bits);
-    width_ = width;
-    height_ = height;
+    pixels = static_cast<const std::uint32_t*>(bits);
+    copyWidth = width;
+    copyHeight = height;
     return true;
 }
 
 // A 32-bit DIB pixel is B, G, R, unused in memory: 0x00RRGGBB as a little-endian word.
 std::uint32_t PanelCapture::rgb(int x, int y) const {
-    const auto row = static_cast<std::size_t>(y - top_);
-    const auto column = static_cast<std::size_t>(x - left_);
-    return bits_[row * static_cast<std::size_t>(width_) + column] & 0x00FFFFFFu;
+    const auto row = static_cast<std::size_t>(y - copyTop);
+    const auto column = static_cast<std::size_t>(x - copyLeft);
+    return pixels[row * static_cast<std::size_t>(copyWidth) + column] & 0x00FFFFFFu;
 }

@@ -17,7 +17,8 @@ public:
     bool capture(HWND window);
     // Whether the client pixel (x, y) was visible and so is in the copy.
     bool contains(int x, int y) const {
-        return x >= left_ && y >= top_ && x < left_ + width_ && y < top_ + height_;
+        return x >= copyLeft && y >= copyTop && x < copyLeft + copyWidth &&
+               y < copyTop + copyHeight;
     }
     // 0x00RRGGBB of a client pixel inside the copy.
     std::uint32_t rgb(int x, int y) const;
@@ -25,12 +26,12 @@ public:
 private:
     void release();
 
-    HDC memoryDc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    const std::uint32_t* bits_ = nullptr;
-    int left_ = 0;
-    int top_ = 0;
-    int width_ = 0;
-    int height_ = 0;
+    HDC memoryDc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+    const std::uint32_t* pixels = nullptr;
+    int copyLeft = 0;
+    int copyTop = 0;
+    int copyWidth = 0;
+    int copyHeight = 0;
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::int64_t kMaxRectanglePixels = 65536;
+constexpr std::int64_t maxRectanglePixels = 65536;
 
 bool captureGraphicsPanel(ProbeSession& session, JsonWriter& json, PanelCapture* capture) {
     if (!needWindows(session, json)) {
@@ -69,7 +69,7 @@ void pixelsCommand(ProbeSession& session, const CommandWords& words, JsonWriter&
     std::int64_t height = 0;
     if (!words.integer(1, 0, 100000, &x) || !words.integer(2, 0, 100000, &y) ||
         !words.integer(3, 1, 100000, &width) || !words.integer(4, 1, 100000, &height) ||
-        width * height > kMaxRectanglePixels) {
+        width * height > maxRectanglePixels) {
         answerError(json, "pixels needs x y width height, at most 65536 pixels");
         return;
     }
@@ -82,7 +82,7 @@ void pixelsCommand(ProbeSession& session, const CommandWords& words, JsonWriter&
         answerError(json, "the rectangle is not all visible in the panel");
         return;
     }
-    static char hex[kMaxRectanglePixels * 6 + 1];
+    static char hex[maxRectanglePixels * 6 + 1];
     std::size_t length = 0;
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {

@@ -1,15 +1,17 @@
 #include "posted_sync.h"
 
+#include <iterator>
+
 #include "messaging.h"
 
 namespace {
 
 // A chain of posts this deep is followed to its end: the click, the command it posts,
 // and one more that command may post.
-constexpr int kRounds = 3;
-constexpr DWORD kPollMs = 5;
+constexpr int rounds = 3;
+constexpr DWORD pollMs = 5;
 // Limits far above anything typed; the counter makes each marker distinct.
-constexpr LPARAM kMarkerBase = 0x7F000000;
+constexpr LPARAM markerBase = 0x7F000000;
 
 struct MarkerSearch {
     HWND readOnly;
@@ -19,7 +21,8 @@ struct MarkerSearch {
 BOOL CALLBACK matchEdit(HWND window, LPARAM context) {
     MarkerSearch* search = reinterpret_cast<MarkerSearch*>(context);
     wchar_t className[16];
-    if (GetClassNameW(window, className, 16) == 0 || lstrcmpiW(className, L"Edit") != 0) {
+    if (GetClassNameW(window, className, static_cast<int>(std::size(className))) == 0 ||
+        lstrcmpiW(className, L"Edit") != 0) {
         return TRUE;
     }
     if (search->any == nullptr) {
@@ -34,20 +37,20 @@ BOOL CALLBACK matchEdit(HWND window, LPARAM context) {
 
 WaitResult oneRound(HWND field, LPARAM marker, DWORD deadline) {
     if (!PostMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0)) {
-        return WaitResult::Failed;
+        return WaitResult::failed;
     }
     for (;;) {
         LRESULT limit = 0;
         if (!sendTimed(field, EM_GETLIMITTEXT, 0, 0, &limit)) {
-            return WaitResult::TimedOut;
+            return WaitResult::timedOut;
         }
         if (limit == marker) {
-            return WaitResult::Done;
+            return WaitResult::done;
         }
         if (static_cast<LONG>(GetTickCount() - deadline) >= 0) {
-            return WaitResult::TimedOut;
+            return WaitResult::timedOut;
         }
-        Sleep(kPollMs);  // the marker is in another thread's queue: poll for it
+        Sleep(pollMs);  // the marker is in another thread's queue: poll for it
     }
 }
 
@@ -62,12 +65,12 @@ HWND findMarkerField(HWND panel) {
 WaitResult waitUntilPostedHandled(HWND markerField, DWORD timeoutMs) {
     static LPARAM counter = 0;
     const DWORD deadline = GetTickCount() + timeoutMs;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         counter = (counter + 1) % 0x10000;
-        const WaitResult result = oneRound(markerField, kMarkerBase + counter, deadline);
-        if (result != WaitResult::Done) {
+        const WaitResult result = oneRound(markerField, markerBase + counter, deadline);
+        if (result != WaitResult::done) {
             return result;
         }
     }
-    return WaitResult::Done;
+    return WaitResult::done;
 }

@@ -15,7 +15,7 @@ struct CommandEntry {
     CommandHandler handler;
 };
 
-constexpr CommandEntry kCommands[] = {
+constexpr CommandEntry commands[] = {
     {"wait_window", waitWindowCommand},
     {"window", windowCommand},
     {"title", titleCommand},
@@ -51,7 +51,7 @@ bool runProbeCommand(ProbeSession& session, const CommandWords& words, JsonWrite
         answerOk(json);
         return false;
     }
-    for (const CommandEntry& entry : kCommands) {
+    for (const CommandEntry& entry : commands) {
         if (words.is(entry.verb)) {
             entry.handler(session, words, json);
             return true;

@@ -1,31 +1,33 @@
 #include "probe_session.h"
 
 #include <cwchar>
+#include <iterator>
 
 ProbeSession::ProbeSession(const wchar_t* className) {
-    std::swprintf(className_, 256, L"%ls", className);
+    std::swprintf(targetClass, std::size(targetClass), L"%ls", className);
 }
 
 // The windows are looked up again until all of them were found: the main window exists
 // before its creation handler has made both panels and the console. The program
 // replaces its console when it empties it, so a console that is gone is looked up too.
 bool ProbeSession::refresh() {
-    const bool complete = windows_.main != nullptr && IsWindow(windows_.main) &&
-                          windows_.graphicsPanel != nullptr && windows_.console != nullptr &&
-                          IsWindow(windows_.console);
+    const bool complete = targetWindows.main != nullptr && IsWindow(targetWindows.main) &&
+                          targetWindows.graphicsPanel != nullptr &&
+                          targetWindows.console != nullptr && IsWindow(targetWindows.console);
     if (complete) {
         return true;
     }
-    if (!findTargetWindows(className_, &windows_)) {
+    if (!findTargetWindows(targetClass, &targetWindows)) {
         return false;
     }
-    process_.open(windows_.processId);
+    targetProcess.open(targetWindows.processId);
     return true;
 }
 
 bool ProbeSession::waitForWindows(DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (!refresh() || windows_.graphicsPanel == nullptr || !IsWindowVisible(windows_.main)) {
+    while (!refresh() || targetWindows.graphicsPanel == nullptr ||
+           !IsWindowVisible(targetWindows.main)) {
         if (GetTickCount() - start >= timeoutMs) {
             return false;
         }
@@ -35,5 +37,6 @@ bool ProbeSession::waitForWindows(DWORD timeoutMs) {
 }
 
 HWND ProbeSession::control(int id) const {
-    return windows_.controlPanel != nullptr ? GetDlgItem(windows_.controlPanel, id) : nullptr;
+    return targetWindows.controlPanel != nullptr ? GetDlgItem(targetWindows.controlPanel, id)
+                                                 : nullptr;
 }

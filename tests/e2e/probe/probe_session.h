@@ -16,13 +16,13 @@ public:
     // Polls for at most timeoutMs until the main window is shown with both panels.
     bool waitForWindows(DWORD timeoutMs);
 
-    const TargetWindows& windows() const { return windows_; }
-    TargetProcess& process() { return process_; }
+    const TargetWindows& windows() const { return targetWindows; }
+    TargetProcess& process() { return targetProcess; }
     // A control of the control panel, or nullptr.
     HWND control(int id) const;
 
 private:
-    wchar_t className_[256];
-    TargetWindows windows_;
-    TargetProcess process_;
+    wchar_t targetClass[256];
+    TargetWindows targetWindows;
+    TargetProcess targetProcess;
 };

@@ -6,14 +6,14 @@
 
 namespace {
 
-constexpr DWORD kDefaultExitWaitMs = 10000;
-constexpr std::size_t kMaxSerialPorts = 64;
+constexpr DWORD defaultExitWaitMs = 10000;
+constexpr std::size_t maxSerialPorts = 64;
 
 void exitAnswer(const TargetProcess& process, DWORD timeoutMs, JsonWriter& json) {
     DWORD exitCode = 0;
     const WaitResult result = process.waitExit(timeoutMs, &exitCode);
-    if (result != WaitResult::Done) {
-        answerError(json, result == WaitResult::TimedOut ? "the program did not end"
+    if (result != WaitResult::done) {
+        answerError(json, result == WaitResult::timedOut ? "the program did not end"
                                                          : "cannot watch the program");
         return;
     }
@@ -22,8 +22,8 @@ void exitAnswer(const TargetProcess& process, DWORD timeoutMs, JsonWriter& json)
 }
 
 void serialMapField(JsonWriter& json) {
-    static SerialMapEntry entries[kMaxSerialPorts];
-    const int count = readSerialMap(entries, kMaxSerialPorts);
+    static SerialMapEntry entries[maxSerialPorts];
+    const int count = readSerialMap(entries, maxSerialPorts);
     json.beginArray("ports");
     for (int i = 0; i < count; ++i) {
         json.beginObject();
@@ -39,7 +39,7 @@ void serialMapField(JsonWriter& json) {
 // close [TIMEOUT_MS]: WM_CLOSE, as the caption's close box sends it, then the exit code.
 void closeCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
-    if (!timeoutArgument(words, 1, kDefaultExitWaitMs, json, &timeoutMs) ||
+    if (!timeoutArgument(words, 1, defaultExitWaitMs, json, &timeoutMs) ||
         !needWindows(session, json)) {
         return;
     }
@@ -53,7 +53,7 @@ void closeCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
 // exit_code [TIMEOUT_MS]: waits for a program that was told to end in another way.
 void exitCodeCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
-    if (!timeoutArgument(words, 1, kDefaultExitWaitMs, json, &timeoutMs)) {
+    if (!timeoutArgument(words, 1, defaultExitWaitMs, json, &timeoutMs)) {
         return;
     }
     if (session.process().handle() == nullptr && !needWindows(session, json)) {

@@ -14,15 +14,15 @@ public:
     RemoteBuffer(const RemoteBuffer&) = delete;
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
-    bool valid() const { return address_ != nullptr; }
+    bool valid() const { return address != nullptr; }
     LPARAM pointer(std::size_t offset = 0) const {
-        return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset);
+        return reinterpret_cast<LPARAM>(static_cast<char*>(address) + offset);
     }
     bool write(std::size_t offset, const void* bytes, std::size_t count);
     bool read(std::size_t offset, void* bytes, std::size_t count) const;
 
 private:
-    HANDLE process_;
-    void* address_ = nullptr;
-    std::size_t size_;
+    HANDLE targetProcess;
+    void* address = nullptr;
+    std::size_t capacity;
 };

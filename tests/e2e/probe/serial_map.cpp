@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
-constexpr wchar_t kSerialMapKey[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
+constexpr wchar_t serialMapKey[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
 
 HKEY openSerialMap(REGSAM access) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSerialMapKey, 0, nullptr, REG_OPTION_VOLATILE, access,
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, serialMapKey, 0, nullptr, REG_OPTION_VOLATILE, access,
                         nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return nullptr;
     }
@@ -27,7 +28,7 @@ int readSerialMap(SerialMapEntry* entries, std::size_t capacity) {
     std::size_t count = 0;
     for (DWORD index = 0; count < capacity; ++index) {
         SerialMapEntry& entry = entries[count];
-        DWORD nameUnits = sizeof entry.device / sizeof(wchar_t);
+        DWORD nameUnits = static_cast<DWORD>(std::size(entry.device));
         DWORD dataBytes = sizeof entry.port - sizeof(wchar_t);  // room for a terminator
         DWORD type = 0;
         const LONG result = RegEnumValueW(key, index, entry.device, &nameUnits, nullptr, &type,
@@ -53,7 +54,7 @@ bool replaceSerialMap(int portNumber) {
     // Deleting shifts the indexes down, so the first value is taken until none is left.
     wchar_t name[256];
     for (;;) {
-        DWORD nameUnits = 256;
+        DWORD nameUnits = static_cast<DWORD>(std::size(name));
         if (RegEnumValueW(key, 0, name, &nameUnits, nullptr, nullptr, nullptr, nullptr) !=
                 ERROR_SUCCESS ||
             RegDeleteValueW(key, name) != ERROR_SUCCESS) {
@@ -62,8 +63,8 @@ bool replaceSerialMap(int portNumber) {
     }
     wchar_t device[32];
     wchar_t port[16];
-    std::swprintf(device, 32, L"\\Device\\Serial%d", portNumber - 1);
-    std::swprintf(port, 16, L"COM%d", portNumber);
+    std::swprintf(device, std::size(device), L"\\Device\\Serial%d", portNumber - 1);
+    std::swprintf(port, std::size(port), L"COM%d", portNumber);
     const LONG result =
         RegSetValueExW(key, device, 0, REG_SZ, reinterpret_cast<const BYTE*>(port),
                        static_cast<DWORD>((std::wcslen(port) + 1) * sizeof(wchar_t)));

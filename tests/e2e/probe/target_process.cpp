@@ -1,35 +1,35 @@
 #include "target_process.h"
 
 TargetProcess::~TargetProcess() {
-    if (handle_ != nullptr) {
-        CloseHandle(handle_);
+    if (processHandle != nullptr) {
+        CloseHandle(processHandle);
     }
 }
 
 bool TargetProcess::open(DWORD processId) {
-    if (handle_ != nullptr && processId == processId_) {
+    if (processHandle != nullptr && processId == openedId) {
         return true;
     }
-    if (handle_ != nullptr) {
-        CloseHandle(handle_);
+    if (processHandle != nullptr) {
+        CloseHandle(processHandle);
     }
-    handle_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
-                              PROCESS_VM_READ | PROCESS_VM_WRITE,
-                          FALSE, processId);
-    processId_ = handle_ != nullptr ? processId : 0;
-    return handle_ != nullptr;
+    processHandle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                                    PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                FALSE, processId);
+    openedId = processHandle != nullptr ? processId : 0;
+    return processHandle != nullptr;
 }
 
 WaitResult TargetProcess::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
-    if (handle_ == nullptr) {
-        return WaitResult::Failed;
+    if (processHandle == nullptr) {
+        return WaitResult::failed;
     }
-    const DWORD result = WaitForSingleObject(handle_, timeoutMs);
+    const DWORD result = WaitForSingleObject(processHandle, timeoutMs);
     if (result == WAIT_TIMEOUT) {
-        return WaitResult::TimedOut;
+        return WaitResult::timedOut;
     }
-    if (result != WAIT_OBJECT_0 || !GetExitCodeProcess(handle_, exitCode)) {
-        return WaitResult::Failed;
+    if (result != WAIT_OBJECT_0 || !GetExitCodeProcess(processHandle, exitCode)) {
+        return WaitResult::failed;
     }
-    return WaitResult::Done;
+    return WaitResult::done;
 }

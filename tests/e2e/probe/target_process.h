@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-enum class WaitResult { Done, TimedOut, Failed };
+enum class WaitResult { done, timedOut, failed };
 
 class TargetProcess {
 public:
@@ -15,11 +15,11 @@ public:
 
     // Opens the process, or keeps the handle when it is the same process as before.
     bool open(DWORD processId);
-    HANDLE handle() const { return handle_; }
+    HANDLE handle() const { return processHandle; }
 
     WaitResult waitExit(DWORD timeoutMs, DWORD* exitCode) const;
 
 private:
-    HANDLE handle_ = nullptr;
-    DWORD processId_ = 0;
+    HANDLE processHandle = nullptr;
+    DWORD openedId = 0;
 };

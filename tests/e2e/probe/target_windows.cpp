@@ -1,11 +1,12 @@
 #include "target_windows.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
-constexpr int kStartButtonId = 1004;
-constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr int startButtonId = 1004;
+constexpr wchar_t dialogClass[] = L"#32770";
 
 struct DialogSearch {
     DWORD processId;
@@ -22,11 +23,12 @@ BOOL CALLBACK matchDialog(HWND window, LPARAM context) {
     }
     wchar_t className[32];
     wchar_t caption[128];
-    if (GetClassNameW(window, className, 32) == 0 || std::wcscmp(className, kDialogClass) != 0) {
+    if (GetClassNameW(window, className, static_cast<int>(std::size(className))) == 0 ||
+        std::wcscmp(className, dialogClass) != 0) {
         return TRUE;
     }
     // Our own process's copy of the caption: no message reaches the (maybe busy) program.
-    if (InternalGetWindowText(window, caption, 128) < 0 ||
+    if (InternalGetWindowText(window, caption, static_cast<int>(std::size(caption))) < 0 ||
         std::wcscmp(caption, search->caption) != 0) {
         return TRUE;
     }
@@ -43,9 +45,9 @@ bool findTargetWindows(const wchar_t* className, TargetWindows* target) {
         return false;
     }
     GetWindowThreadProcessId(target->main, &target->processId);
-    for (HWND child = FindWindowExW(target->main, nullptr, kDialogClass, nullptr); child != nullptr;
-         child = FindWindowExW(target->main, child, kDialogClass, nullptr)) {
-        if (GetDlgItem(child, kStartButtonId) != nullptr) {
+    for (HWND child = FindWindowExW(target->main, nullptr, dialogClass, nullptr); child != nullptr;
+         child = FindWindowExW(target->main, child, dialogClass, nullptr)) {
+        if (GetDlgItem(child, startButtonId) != nullptr) {
             target->controlPanel = child;
         } else if (target->graphicsPanel == nullptr) {
             target->graphicsPanel = child;

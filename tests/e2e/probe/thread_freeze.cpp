@@ -5,7 +5,7 @@
 ThreadFreeze::ThreadFreeze(DWORD processId, DWORD keepRunningThreadId) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     if (snapshot == INVALID_HANDLE_VALUE) {
-        complete_ = false;
+        allHeld = false;
         return;
     }
     THREADENTRY32 entry{};
@@ -15,22 +15,22 @@ ThreadFreeze::ThreadFreeze(DWORD processId, DWORD keepRunningThreadId) {
             continue;
         }
         HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
-        if (thread == nullptr || count_ == kMaxThreads ||
+        if (thread == nullptr || heldCount == maxThreads ||
             SuspendThread(thread) == static_cast<DWORD>(-1)) {
             if (thread != nullptr) {
                 CloseHandle(thread);
             }
-            complete_ = false;
+            allHeld = false;
             continue;
         }
-        threads_[count_++] = thread;
+        threads[heldCount++] = thread;
     }
     CloseHandle(snapshot);
 }
 
 ThreadFreeze::~ThreadFreeze() {
-    for (std::size_t i = 0; i < count_; ++i) {
-        ResumeThread(threads_[i]);
-        CloseHandle(threads_[i]);
+    for (std::size_t i = 0; i < heldCount; ++i) {
+        ResumeThread(threads[i]);
+        CloseHandle(threads[i]);
     }
 }

@@ -16,11 +16,11 @@ public:
     ThreadFreeze& operator=(const ThreadFreeze&) = delete;
 
     // False when a thread could not be held (the read may then see the console change).
-    bool complete() const { return complete_; }
+    bool complete() const { return allHeld; }
 
 private:
-    static constexpr std::size_t kMaxThreads = 256;
-    HANDLE threads_[kMaxThreads];
-    std::size_t count_ = 0;
-    bool complete_ = true;
+    static constexpr std::size_t maxThreads = 256;
+    HANDLE threads[maxThreads];
+    std::size_t heldCount = 0;
+    bool allHeld = true;
 };

@@ -1,17 +1,19 @@
 #include "window_commands.h"
 
+#include <iterator>
+
 #include "messaging.h"
 #include "posted_sync.h"
 
 namespace {
 
-constexpr DWORD kDefaultWaitMs = 10000;
+constexpr DWORD defaultWaitMs = 10000;
 
 }  // namespace
 
 void waitWindowCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
-    if (!timeoutArgument(words, 1, kDefaultWaitMs, json, &timeoutMs)) {
+    if (!timeoutArgument(words, 1, defaultWaitMs, json, &timeoutMs)) {
         return;
     }
     if (!session.waitForWindows(timeoutMs)) {
@@ -32,7 +34,8 @@ void windowCommand(ProbeSession& session, const CommandWords&, JsonWriter& json)
     GetWindowRect(windows.main, &outer);
     GetClientRect(windows.main, &client);
     wchar_t className[256];
-    const int classLength = GetClassNameW(windows.main, className, 256);
+    const int classLength =
+        GetClassNameW(windows.main, className, static_cast<int>(std::size(className)));
     answerOk(json);
     if (!windowTextField(json, "title", windows.main)) {
         return;
@@ -71,8 +74,8 @@ void setTextCommand(ProbeSession& session, const CommandWords& words, JsonWriter
     if (!needControl(session, words, 1, json, &control)) {
         return;
     }
-    static wchar_t text[CommandWords::kMaxLine];
-    if (!widenUtf8(words.restFrom(2), text, CommandWords::kMaxLine)) {
+    static wchar_t text[CommandWords::maxLine];
+    if (!widenUtf8(words.restFrom(2), text, CommandWords::maxLine)) {
         answerError(json, "the text is not UTF-8");
         return;
     }
@@ -117,7 +120,7 @@ void clickCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
 // idle [TIMEOUT_MS]: until the program has handled everything posted to it so far.
 void idleCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     DWORD timeoutMs = 0;
-    if (!timeoutArgument(words, 1, kDefaultWaitMs, json, &timeoutMs) ||
+    if (!timeoutArgument(words, 1, defaultWaitMs, json, &timeoutMs) ||
         !needWindows(session, json)) {
         return;
     }
@@ -127,8 +130,8 @@ void idleCommand(ProbeSession& session, const CommandWords& words, JsonWriter& j
         return;
     }
     const WaitResult result = waitUntilPostedHandled(marker, timeoutMs);
-    if (result != WaitResult::Done) {
-        answerError(json, result == WaitResult::TimedOut ? "the program stayed busy"
+    if (result != WaitResult::done) {
+        answerError(json, result == WaitResult::timedOut ? "the program stayed busy"
                                                          : "cannot watch the program");
         return;
     }
@@ -157,7 +160,7 @@ void comboCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
     for (LRESULT i = 0; i < count; ++i) {
         LRESULT length = 0;
         if (!sendTimed(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0, &length) || length < 0 ||
-            length >= 1024 ||
+            length >= static_cast<LRESULT>(std::size(item)) ||
             !sendTimed(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item),
                        &length) ||
             length < 0) {

@@ -48,7 +48,7 @@ SAMPLE = "dualband-drive.nmea"
 
 # Every control of the panel: its caption (None where the text is data, not a caption),
 # whether it is visible, and whether it is enabled while idle and while a connection runs.
-PANEL = {
+CONTROL_PANEL = {
     COM_PORT: (None, True, True, False),
     BAUD_RATE: (None, True, True, False),
     SCAN_PORTS: ("Scan Com Port", False, True, False),
@@ -86,7 +86,7 @@ def require_program():
 def panel_states(probe):
     """{id: {'text', 'enabled', 'visible', 'checked'}} of every control of the panel."""
     states = {}
-    for control in PANEL:
+    for control in CONTROL_PANEL:
         state = probe.state(control)
         states[control] = {key: state[key] for key in ("text", "enabled", "visible", "checked")}
     return states
@@ -97,7 +97,7 @@ def assert_panel(test, states, running, overrides=None):
     idle (running False) or during a connection; `overrides` maps an id to the enabled
     state expected instead, for a control that something else has changed."""
     overrides = overrides or {}
-    for control, (caption, visible, idle, connected) in PANEL.items():
+    for control, (caption, visible, idle, connected) in CONTROL_PANEL.items():
         enabled = overrides.get(control, connected if running else idle)
         state = states[control]
         shown = (state["visible"], state["enabled"])

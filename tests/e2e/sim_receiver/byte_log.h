@@ -22,7 +22,7 @@ public:
     void append(Micros sinceStart, const std::uint8_t* bytes, std::size_t count);
 
 private:
-    std::FILE* file_ = nullptr;
+    std::FILE* file = nullptr;
 };
 
 class SentLog {
@@ -36,7 +36,7 @@ public:
     void append(const std::uint8_t* bytes, std::size_t count);
 
 private:
-    std::FILE* file_ = nullptr;
+    std::FILE* file = nullptr;
 };
 
 // Writes "{"ms":M,"hex":"..."}" into text (bounded); returns the length written.

@@ -6,29 +6,29 @@
 
 class CommandReader {
 public:
-    static constexpr std::size_t kMaxLine = 1024;
+    static constexpr std::size_t maxLine = 1024;
 
     // Feeds bytes; for each completed line calls onLine(const char* line).
     template <typename OnLine>
     void feed(const char* bytes, std::size_t count, OnLine&& onLine) {
         for (std::size_t i = 0; i < count; ++i) {
             if (bytes[i] == '\n') {
-                if (!overlong_) {
-                    line_[length_] = 0;
-                    onLine(static_cast<const char*>(line_));
+                if (!overlong) {
+                    lineText[lineLength] = 0;
+                    onLine(static_cast<const char*>(lineText));
                 }
-                length_ = 0;
-                overlong_ = false;
-            } else if (length_ + 1 < kMaxLine) {
-                line_[length_++] = bytes[i];
+                lineLength = 0;
+                overlong = false;
+            } else if (lineLength + 1 < maxLine) {
+                lineText[lineLength++] = bytes[i];
             } else {
-                overlong_ = true;
+                overlong = true;
             }
         }
     }
 
 private:
-    char line_[kMaxLine];
-    std::size_t length_ = 0;
-    bool overlong_ = false;
+    char lineText[maxLine];
+    std::size_t lineLength = 0;
+    bool overlong = false;
 };

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 struct Chunk {
-    static constexpr std::size_t kCapacity = 4096;
-    std::uint8_t bytes[kCapacity];
+    static constexpr std::size_t capacity = 4096;
+    std::uint8_t bytes[capacity];
     std::size_t length = 0;
     bool endsLine = false;
 };

@@ -1,5 +1,5 @@
 // skyvane-sim-receiver: a GNSS receiver on a pseudo-terminal, published as a serial port,
-// for the end-to-end bench. See kSimUsage for the command line and the commands.
+// for the end-to-end bench. See simUsage for the command line and the commands.
 
 #include <csignal>
 #include <cstdio>
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     SimOptions options;
     const char* error = nullptr;
     if (!parseSimOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "skyvane-sim-receiver: %s\n%s\n", error, kSimUsage);
+        std::fprintf(stderr, "skyvane-sim-receiver: %s\n%s\n", error, simUsage);
         return 2;
     }
     std::unique_ptr<LineSource> source = openSource(options);

@@ -5,55 +5,55 @@
 
 namespace {
 
-constexpr std::int64_t kMicrosPerSecond = 1'000'000;
+constexpr std::int64_t microsPerSecond = 1'000'000;
 
 // Credit is kept in millionths of a unit (a byte or a line) so that integer arithmetic
 // is exact at every rate. The cap is far below a second's worth, so a refill never needs
 // to look further back than that, which also keeps the products inside 64 bits.
-constexpr Micros kLongestRefill = kMicrosPerSecond;
+constexpr Micros longestRefill = microsPerSecond;
 
 class CreditPacer : public Pacer {
 public:
     CreditPacer(std::int64_t microUnitsPerSecond, std::int64_t quantumUnits, std::int64_t capUnits)
-        : rate_(microUnitsPerSecond),
-          quantum_(quantumUnits * kMicrosPerSecond),
-          cap_(capUnits * kMicrosPerSecond) {}
+        : creditRate(microUnitsPerSecond),
+          quantum(quantumUnits * microsPerSecond),
+          creditCap(capUnits * microsPerSecond) {}
 
     void restart(Micros now) override {
-        last_ = now;
-        credit_ = 0;
+        lastRefill = now;
+        credit = 0;
     }
 
     Micros nextChance(Micros now) const override {
-        if (credit_ >= quantum_) {
+        if (credit >= quantum) {
             return now;
         }
-        const std::int64_t missing = quantum_ - credit_;
+        const std::int64_t missing = quantum - credit;
         // Micro-units per second divided by a million = micro-units per microsecond.
-        return last_ + (missing * kMicrosPerSecond + rate_ - 1) / rate_;
+        return lastRefill + (missing * microsPerSecond + creditRate - 1) / creditRate;
     }
 
 protected:
     void refill(Micros now) {
-        const Micros elapsed = std::clamp<Micros>(now - last_, 0, kLongestRefill);
-        last_ = now;
-        credit_ = std::min(cap_, credit_ + elapsed * rate_ / kMicrosPerSecond);
+        const Micros elapsed = std::clamp<Micros>(now - lastRefill, 0, longestRefill);
+        lastRefill = now;
+        credit = std::min(creditCap, credit + elapsed * creditRate / microsPerSecond);
     }
-    std::int64_t wholeUnits() const { return credit_ / kMicrosPerSecond; }
-    void take(std::int64_t units) { credit_ -= units * kMicrosPerSecond; }
+    std::int64_t wholeUnits() const { return credit / microsPerSecond; }
+    void take(std::int64_t units) { credit -= units * microsPerSecond; }
 
 private:
-    std::int64_t rate_;
-    std::int64_t quantum_;
-    std::int64_t cap_;
-    std::int64_t credit_ = 0;
-    Micros last_ = 0;
+    std::int64_t creditRate;
+    std::int64_t quantum;
+    std::int64_t creditCap;
+    std::int64_t credit = 0;
+    Micros lastRefill = 0;
 };
 
 class BaudPacer final : public CreditPacer {
 public:
     explicit BaudPacer(std::int64_t bytesPerSecond)
-        : CreditPacer(bytesPerSecond * kMicrosPerSecond, quantumFor(bytesPerSecond),
+        : CreditPacer(bytesPerSecond * microsPerSecond, quantumFor(bytesPerSecond),
                       2 * quantumFor(bytesPerSecond)) {}
 
     std::size_t allowance(Micros now, std::size_t remaining, bool) override {
@@ -72,7 +72,7 @@ private:
 class LinePacer final : public CreditPacer {
 public:
     explicit LinePacer(double linesPerSecond)
-        : CreditPacer(std::llround(linesPerSecond * kMicrosPerSecond), 1,
+        : CreditPacer(std::llround(linesPerSecond * microsPerSecond), 1,
                       std::max<std::int64_t>(1, std::llround(linesPerSecond / 500))) {}
 
     // A line that has started goes on without new credit; its turn was paid at its start.

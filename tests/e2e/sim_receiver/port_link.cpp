@@ -6,7 +6,7 @@
 #include <cstdio>
 
 PortLink::PortLink(const char* linkPath) {
-    std::snprintf(path_, sizeof path_, "%s", linkPath);
+    std::snprintf(pathText, sizeof pathText, "%s", linkPath);
 }
 
 PortLink::~PortLink() {
@@ -14,25 +14,26 @@ PortLink::~PortLink() {
 }
 
 bool PortLink::pointTo(const char* target) {
-    char temporary[kMaxPath + 32];
-    std::snprintf(temporary, sizeof temporary, "%s.new-%ld", path_, static_cast<long>(::getpid()));
+    char temporary[maxPath + 32];
+    std::snprintf(temporary, sizeof temporary, "%s.new-%ld", pathText,
+                  static_cast<long>(::getpid()));
     ::unlink(temporary);
     if (::symlink(target, temporary) != 0) {
         return false;
     }
-    if (::rename(temporary, path_) != 0) {
+    if (::rename(temporary, pathText) != 0) {
         const int error = errno;
         ::unlink(temporary);
         errno = error;
         return false;
     }
-    linked_ = true;
+    linked = true;
     return true;
 }
 
 void PortLink::remove() {
-    if (linked_) {
-        ::unlink(path_);
-        linked_ = false;
+    if (linked) {
+        ::unlink(pathText);
+        linked = false;
     }
 }

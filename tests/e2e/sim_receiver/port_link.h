@@ -6,7 +6,7 @@
 
 class PortLink {
 public:
-    static constexpr std::size_t kMaxPath = 1024;
+    static constexpr std::size_t maxPath = 1024;
 
     explicit PortLink(const char* linkPath);
     ~PortLink();
@@ -18,10 +18,10 @@ public:
     bool pointTo(const char* target);
     // Removes the link if this object made it; the port disappears.
     void remove();
-    const char* path() const { return path_; }
-    bool exists() const { return linked_; }
+    const char* path() const { return pathText; }
+    bool exists() const { return linked; }
 
 private:
-    char path_[kMaxPath];
-    bool linked_ = false;
+    char pathText[maxPath];
+    bool linked = false;
 };

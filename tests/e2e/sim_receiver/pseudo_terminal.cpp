@@ -16,12 +16,12 @@ PseudoTerminal::~PseudoTerminal() {
 
 bool PseudoTerminal::open() {
     close();
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master_ < 0) {
+    master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master < 0) {
         return false;
     }
-    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||
-        ::ptsname_r(master_, slavePath_, sizeof slavePath_) != 0 || !makeSlaveRaw()) {
+    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+        ::ptsname_r(master, slaveName, sizeof slaveName) != 0 || !makeSlaveRaw()) {
         const int error = errno;
         close();
         errno = error;
@@ -34,7 +34,7 @@ bool PseudoTerminal::open() {
 // The settings stay with the pair while the master is open, also between the program's
 // opens of the port; the program may still change them through its own line settings.
 bool PseudoTerminal::makeSlaveRaw() {
-    const int slave = ::open(slavePath_, O_RDWR | O_NOCTTY);
+    const int slave = ::open(slaveName, O_RDWR | O_NOCTTY);
     if (slave < 0) {
         return false;
     }
@@ -49,19 +49,19 @@ bool PseudoTerminal::makeSlaveRaw() {
 }
 
 void PseudoTerminal::close() {
-    if (master_ >= 0) {
-        ::close(master_);
-        master_ = -1;
+    if (master >= 0) {
+        ::close(master);
+        master = -1;
     }
-    slavePath_[0] = 0;
+    slaveName[0] = 0;
 }
 
 // Linux reports a hang-up on the master for as long as no slave descriptor is open.
 bool PseudoTerminal::peerIsOpen() const {
-    if (master_ < 0) {
+    if (master < 0) {
         return false;
     }
-    pollfd entry{master_, POLLIN, 0};
+    pollfd entry{master, POLLIN, 0};
     if (::poll(&entry, 1, 0) < 0) {
         return false;
     }
@@ -69,13 +69,13 @@ bool PseudoTerminal::peerIsOpen() const {
 }
 
 long PseudoTerminal::lineBaud() const {
-    return readLineSpeed(master_);
+    return readLineSpeed(master);
 }
 
 ssize_t PseudoTerminal::write(const std::uint8_t* bytes, std::size_t count) {
-    return ::write(master_, bytes, count);
+    return ::write(master, bytes, count);
 }
 
 ssize_t PseudoTerminal::read(std::uint8_t* bytes, std::size_t capacity) {
-    return ::read(master_, bytes, capacity);
+    return ::read(master, bytes, capacity);
 }

@@ -11,7 +11,7 @@
 
 class PseudoTerminal final : public ByteOutput {
 public:
-    static constexpr std::size_t kMaxPath = 128;
+    static constexpr std::size_t maxPath = 128;
 
     PseudoTerminal() = default;
     ~PseudoTerminal() override;
@@ -21,9 +21,9 @@ public:
     // Opens a new pair in raw mode; false with errno set when the system refuses.
     bool open();
     void close();
-    bool isOpen() const { return master_ >= 0; }
-    int masterFd() const { return master_; }
-    const char* slavePath() const { return slavePath_; }
+    bool isOpen() const { return master >= 0; }
+    int masterFd() const { return master; }
+    const char* slavePath() const { return slaveName; }
 
     // True while some process holds the slave side open (the program's port is open).
     bool peerIsOpen() const;
@@ -38,6 +38,6 @@ public:
 private:
     bool makeSlaveRaw();
 
-    int master_ = -1;
-    char slavePath_[kMaxPath] = {};
+    int master = -1;
+    char slaveName[maxPath] = {};
 };

@@ -3,27 +3,27 @@
 #include <cstdio>
 #include <cstring>
 
-RecordingSource::RecordingSource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+RecordingSource::RecordingSource(std::vector<std::uint8_t> bytes) : recording(std::move(bytes)) {}
 
 bool RecordingSource::next(Chunk& chunk) {
-    if (position_ >= bytes_.size()) {
+    if (position >= recording.size()) {
         return false;
     }
     std::size_t length = 0;
     chunk.endsLine = false;
-    while (position_ + length < bytes_.size() && length < Chunk::kCapacity) {
-        const std::uint8_t byte = bytes_[position_ + length];
+    while (position + length < recording.size() && length < Chunk::capacity) {
+        const std::uint8_t byte = recording[position + length];
         ++length;
         if (byte == '\n') {
             chunk.endsLine = true;
             break;
         }
     }
-    std::memcpy(chunk.bytes, bytes_.data() + position_, length);
+    std::memcpy(chunk.bytes, recording.data() + position, length);
     chunk.length = length;
-    position_ += length;
+    position += length;
     // The file's last bytes end the stream's last line, LF or not.
-    if (position_ == bytes_.size()) {
+    if (position == recording.size()) {
         chunk.endsLine = true;
     }
     return true;

@@ -12,11 +12,11 @@ class RecordingSource final : public LineSource {
 public:
     explicit RecordingSource(std::vector<std::uint8_t> bytes);
     bool next(Chunk& chunk) override;
-    void rewind() override { position_ = 0; }
+    void rewind() override { position = 0; }
 
 private:
-    std::vector<std::uint8_t> bytes_;
-    std::size_t position_ = 0;
+    std::vector<std::uint8_t> recording;
+    std::size_t position = 0;
 };
 
 // Reads the whole file; nullptr when it cannot be read.

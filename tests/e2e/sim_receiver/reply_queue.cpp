@@ -1,25 +1,25 @@
 #include "reply_queue.h"
 
 bool ReplyQueue::queueReply(const std::uint8_t* bytes, std::size_t count) {
-    if (count > kCapacity - count_) {
+    if (count > capacity - queuedCount) {
         return false;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        bytes_[(head_ + count_ + i) % kCapacity] = bytes[i];
+        queued[(head + queuedCount + i) % capacity] = bytes[i];
     }
-    count_ += count;
+    queuedCount += count;
     return true;
 }
 
 bool ReplyQueue::take(Chunk& chunk) {
-    if (count_ == 0) {
+    if (queuedCount == 0) {
         return false;
     }
     std::size_t length = 0;
-    while (count_ > 0 && length < Chunk::kCapacity) {
-        chunk.bytes[length++] = bytes_[head_];
-        head_ = (head_ + 1) % kCapacity;
-        --count_;
+    while (queuedCount > 0 && length < Chunk::capacity) {
+        chunk.bytes[length++] = queued[head];
+        head = (head + 1) % capacity;
+        --queuedCount;
     }
     chunk.length = length;
     chunk.endsLine = false;

@@ -9,17 +9,17 @@
 
 class ReplyQueue final : public ReplySink {
 public:
-    static constexpr std::size_t kCapacity = 16384;
+    static constexpr std::size_t capacity = 16384;
 
     bool queueReply(const std::uint8_t* bytes, std::size_t count) override;
-    bool empty() const { return count_ == 0; }
-    std::size_t size() const { return count_; }
+    bool empty() const { return queuedCount == 0; }
+    std::size_t size() const { return queuedCount; }
     // Moves up to one chunk of queued bytes into the chunk; a reply is not a stream line,
     // so the chunk's endsLine stays false.
     bool take(Chunk& chunk);
 
 private:
-    std::uint8_t bytes_[kCapacity];
-    std::size_t head_ = 0;
-    std::size_t count_ = 0;
+    std::uint8_t queued[capacity];
+    std::size_t head = 0;
+    std::size_t queuedCount = 0;
 };

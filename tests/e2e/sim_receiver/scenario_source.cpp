@@ -58,7 +58,7 @@ bool ScenarioSource::next(Chunk& chunk) {
     }
     const std::size_t lineFeed = epoch.find('\n', position);
     const std::size_t lineEnd = lineFeed == std::string::npos ? epoch.size() : lineFeed + 1;
-    const std::size_t length = std::min(lineEnd - position, Chunk::kCapacity);
+    const std::size_t length = std::min(lineEnd - position, Chunk::capacity);
     std::memcpy(chunk.bytes, epoch.data() + position, length);
     chunk.length = length;
     position += length;

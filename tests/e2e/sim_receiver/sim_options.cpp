@@ -6,7 +6,7 @@
 
 #include "port_link.h"
 
-const char kSimUsage[] =
+const char simUsage[] =
     "usage: skyvane-sim-receiver --link PATH (--recording FILE | --scenario SECONDS\n"
     "         [--seed N] [--fix-after SECONDS]) [--baud B | --lines-per-second R | --unpaced]\n"
     "         [--loop] [--received FILE] [--sent FILE] [--while-closed hold|run]\n"
@@ -48,11 +48,11 @@ bool is(const char* arg, const char* name) {
 }
 
 bool takesValue(const char* arg) {
-    static const char* const kValued[] = {
+    static const char* const valued[] = {
         "--link",      "--recording",    "--scenario",         "--seed",
         "--fix-after", "--baud",         "--lines-per-second", "--received",
         "--sent",      "--while-closed", "--open-delay-ms",    "--family"};
-    for (const char* name : kValued) {
+    for (const char* name : valued) {
         if (is(arg, name)) {
             return true;
         }
@@ -71,14 +71,14 @@ int parsePace(const char* name, const char* value, SimOptions* options, const ch
         if (!wholeNumber(value, 50, 4'000'000, &baud)) {
             return fail(error, "--baud needs a rate from 50 to 4000000");
         }
-        options->pace = PaceKind::Baud;
+        options->pace = PaceKind::baud;
         options->baud = static_cast<long>(baud);
         return 1;
     }
     if (!positiveRate(value, 100'000, &options->linesPerSecond)) {
         return fail(error, "--lines-per-second needs a rate above 0, at most 100000");
     }
-    options->pace = PaceKind::Lines;
+    options->pace = PaceKind::lines;
     return 1;
 }
 
@@ -86,7 +86,7 @@ int parseScenarioValue(const char* name, const char* value, SimOptions* options,
                        const char** error) {
     std::int64_t number = 0;
     if (is(name, "--scenario")) {
-        if (!wholeNumber(value, 1, kMaxScenarioSeconds, &number)) {
+        if (!wholeNumber(value, 1, maxScenarioSeconds, &number)) {
             return fail(error, "--scenario needs a number of seconds");
         }
         options->useScenario = true;
@@ -100,7 +100,7 @@ int parseScenarioValue(const char* name, const char* value, SimOptions* options,
         options->scenario.seed = static_cast<unsigned>(number);
         return 1;
     }
-    if (!wholeNumber(value, 0, kMaxScenarioSeconds, &number)) {
+    if (!wholeNumber(value, 0, maxScenarioSeconds, &number)) {
         return fail(error, "--fix-after needs a number of seconds");
     }
     options->scenario.fixAfterSeconds = static_cast<int>(number);
@@ -121,7 +121,7 @@ int parseValue(const char* name, const char* value, SimOptions* options, const c
         if (!is(value, "hold") && !is(value, "run")) {
             return fail(error, "--while-closed is hold or run");
         }
-        options->whileClosed = is(value, "hold") ? WhileClosed::Hold : WhileClosed::Run;
+        options->whileClosed = is(value, "hold") ? WhileClosed::hold : WhileClosed::run;
         return 1;
     }
     if (is(name, "--family")) {
@@ -148,7 +148,7 @@ int checkComplete(const SimOptions& options, const char** error) {
     if (options.linkPath == nullptr) {
         return fail(error, "--link is required");
     }
-    if (std::strlen(options.linkPath) >= PortLink::kMaxPath) {
+    if (std::strlen(options.linkPath) >= PortLink::maxPath) {
         return fail(error, "--link path is too long");
     }
     if ((options.recordingPath != nullptr) == options.useScenario) {
@@ -173,7 +173,7 @@ int parseSimOptions(int argc, char** argv, SimOptions* options, const char** err
         } else if (is(arg, "--loop")) {
             options->loop = true;
         } else if (is(arg, "--unpaced")) {
-            options->pace = PaceKind::Unlimited;
+            options->pace = PaceKind::unlimited;
         } else {
             return fail(error, "unknown argument");
         }

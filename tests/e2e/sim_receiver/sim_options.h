@@ -6,25 +6,25 @@
 #include "receiver_family.h"
 #include "scenario.h"
 
-enum class PaceKind { Baud, Lines, Unlimited };
+enum class PaceKind { baud, lines, unlimited };
 
 // What the receiver does while no program has its port open: hold the stream (nothing is
 // lost, the stream goes on where it stopped) or run on as a real receiver does, its bytes
 // going nowhere.
-enum class WhileClosed { Hold, Run };
+enum class WhileClosed { hold, run };
 
 struct SimOptions {
     const char* linkPath = nullptr;
     const char* recordingPath = nullptr;  // a recording, or else the generated scenario
     bool useScenario = false;
     ScenarioOptions scenario;
-    PaceKind pace = PaceKind::Baud;
+    PaceKind pace = PaceKind::baud;
     long baud = 115200;
     double linesPerSecond = 0;
     bool loop = false;
     const char* receivedPath = nullptr;
     const char* sentPath = nullptr;
-    WhileClosed whileClosed = WhileClosed::Hold;
+    WhileClosed whileClosed = WhileClosed::hold;
     // After the program opens the port it sets the line up and discards pending input;
     // bytes sent before that would be lost, so the stream waits this long.
     std::int64_t openDelayMs = 300;
@@ -34,4 +34,4 @@ struct SimOptions {
 // Returns 1 with the options filled, or 0 with a one-line reason in `error`.
 int parseSimOptions(int argc, char** argv, SimOptions* options, const char** error);
 
-extern const char kSimUsage[];
+extern const char simUsage[];

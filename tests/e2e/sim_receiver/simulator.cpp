@@ -14,7 +14,7 @@ namespace {
 
 // While nobody has the port open the master reports a hang-up without pause, so it is
 // not polled then; its state is looked at this often instead.
-constexpr int kPeerCheckMs = 10;
+constexpr int peerCheckMs = 10;
 
 int millisUntil(Micros now, Micros then) {
     if (then <= now) {
@@ -26,34 +26,34 @@ int millisUntil(Micros now, Micros then) {
 
 }  // namespace
 
-Simulator::Simulator(const SimOptions& options, std::unique_ptr<LineSource> source,
-                     std::unique_ptr<ReplyPolicy> replies, int commandFd, std::FILE* answers,
-                     ReceivedLog* receivedLog, SentLog* sentLog)
-    : options_(options),
-      link_(options.linkPath),
-      replies_(std::move(replies)),
-      transmitter_(std::move(source),
-                   options.pace == PaceKind::Baud    ? makeBaudPacer(options.baud)
-                   : options.pace == PaceKind::Lines ? makeLinePacer(options.linesPerSecond)
-                                                     : makeUnlimitedPacer(),
-                   options.loop, sentLog),
-      receiverControl(transmitter_, options.pace == PaceKind::Baud ? options.baud : 0),
-      receivedLog_(receivedLog),
-      commandFd_(commandFd),
-      answers_(answers),
-      startedAt_(monotonicMicros()) {}
+Simulator::Simulator(const SimOptions& chosen, std::unique_ptr<LineSource> source,
+                     std::unique_ptr<ReplyPolicy> policy, int commandInput, std::FILE* answerOutput,
+                     ReceivedLog* programBytes, SentLog* sentLog)
+    : options(chosen),
+      link(chosen.linkPath),
+      replyPolicy(std::move(policy)),
+      transmitter(std::move(source),
+                  chosen.pace == PaceKind::baud    ? makeBaudPacer(chosen.baud)
+                  : chosen.pace == PaceKind::lines ? makeLinePacer(chosen.linesPerSecond)
+                                                   : makeUnlimitedPacer(),
+                  chosen.loop, sentLog),
+      receiverControl(transmitter, chosen.pace == PaceKind::baud ? chosen.baud : 0),
+      receivedLog(programBytes),
+      commandFd(commandInput),
+      answers(answerOutput),
+      startedAt(monotonicMicros()) {}
 
 bool Simulator::openPort() {
-    if (!terminal_.open()) {
+    if (!terminal.open()) {
         return false;
     }
-    if (!link_.pointTo(terminal_.slavePath())) {
+    if (!link.pointTo(terminal.slavePath())) {
         const int error = errno;
-        terminal_.close();
+        terminal.close();
         errno = error;
         return false;
     }
-    peerOpen_ = false;
+    peerOpen = false;
     return true;
 }
 
@@ -67,58 +67,58 @@ bool Simulator::start() {
 }
 
 void Simulator::vanish() {
-    link_.remove();
-    terminal_.close();
-    peerOpen_ = false;
-    streaming_ = false;
-    transmitter_.abandonChunk();
+    link.remove();
+    terminal.close();
+    peerOpen = false;
+    streaming = false;
+    transmitter.abandonChunk();
 }
 
 // In hold mode the line being sent when the program closes its port is lost with the
 // port, and the stream picks up at the next line once the port is open again.
 void Simulator::notePeer(Micros now) {
-    const bool open = terminal_.peerIsOpen();
-    if (open && !peerOpen_) {
-        openedAt_ = now;
-        ++opens_;
-    } else if (!open && peerOpen_ && options_.whileClosed == WhileClosed::Hold) {
-        transmitter_.abandonChunk();
+    const bool open = terminal.peerIsOpen();
+    if (open && !peerOpen) {
+        openedAt = now;
+        ++opens;
+    } else if (!open && peerOpen && options.whileClosed == WhileClosed::hold) {
+        transmitter.abandonChunk();
     }
-    peerOpen_ = open;
+    peerOpen = open;
 }
 
 bool Simulator::mayStream(Micros now) const {
-    if (!terminal_.isOpen() || paused_) {
+    if (!terminal.isOpen() || paused) {
         return false;
     }
-    if (options_.whileClosed == WhileClosed::Run) {
+    if (options.whileClosed == WhileClosed::run) {
         return true;
     }
-    return peerOpen_ && now >= openedAt_ + options_.openDelayMs * 1000;
+    return peerOpen && now >= openedAt + options.openDelayMs * 1000;
 }
 
 void Simulator::pumpStream(Micros now) {
     const bool may = mayStream(now);
-    if (may && !streaming_) {
-        transmitter_.restart(now);
+    if (may && !streaming) {
+        transmitter.restart(now);
     }
-    streaming_ = may;
-    nextPump_ = kNever;
-    if (streaming_) {
-        nextPump_ = transmitter_.pump(now, peerOpen_ ? &terminal_ : nullptr);
+    streaming = may;
+    nextPump = never;
+    if (streaming) {
+        nextPump = transmitter.pump(now, peerOpen ? &terminal : nullptr);
     }
 }
 
 int Simulator::pollTimeoutMs(Micros now, int maxWaitMs) const {
     int timeout = maxWaitMs;
-    if (streaming_ && !transmitter_.blocked()) {
-        timeout = std::min(timeout, millisUntil(now, nextPump_));
+    if (streaming && !transmitter.blocked()) {
+        timeout = std::min(timeout, millisUntil(now, nextPump));
     }
-    if (terminal_.isOpen() && !peerOpen_) {
-        timeout = std::min(timeout, kPeerCheckMs);
+    if (terminal.isOpen() && !peerOpen) {
+        timeout = std::min(timeout, peerCheckMs);
     }
-    if (terminal_.isOpen() && peerOpen_ && !streaming_ && !paused_) {
-        timeout = std::min(timeout, millisUntil(now, openedAt_ + options_.openDelayMs * 1000));
+    if (terminal.isOpen() && peerOpen && !streaming && !paused) {
+        timeout = std::min(timeout, millisUntil(now, openedAt + options.openDelayMs * 1000));
     }
     return std::max(timeout, 0);
 }
@@ -127,23 +127,23 @@ void Simulator::step(int maxWaitMs) {
     const Micros before = monotonicMicros();
     pollfd entries[2];
     nfds_t count = 0;
-    if (commandFd_ >= 0) {
-        entries[count++] = pollfd{commandFd_, POLLIN, 0};
+    if (commandFd >= 0) {
+        entries[count++] = pollfd{commandFd, POLLIN, 0};
     }
-    const bool watchPort = terminal_.isOpen() && peerOpen_;
+    const bool watchPort = terminal.isOpen() && peerOpen;
     if (watchPort) {
-        const short events = static_cast<short>(POLLIN | (transmitter_.blocked() ? POLLOUT : 0));
-        entries[count++] = pollfd{terminal_.masterFd(), events, 0};
+        const short events = static_cast<short>(POLLIN | (transmitter.blocked() ? POLLOUT : 0));
+        entries[count++] = pollfd{terminal.masterFd(), events, 0};
     }
     const int ready = ::poll(entries, count, pollTimeoutMs(before, maxWaitMs));
     const Micros now = monotonicMicros();
-    if (ready > 0 && commandFd_ >= 0 && entries[0].revents != 0) {
+    if (ready > 0 && commandFd >= 0 && entries[0].revents != 0) {
         readCommands();
     }
-    if (ready > 0 && watchPort && terminal_.isOpen() && (entries[count - 1].revents & POLLIN)) {
+    if (ready > 0 && watchPort && terminal.isOpen() && (entries[count - 1].revents & POLLIN)) {
         readFromProgram(now);
     }
-    if (terminal_.isOpen()) {
+    if (terminal.isOpen()) {
         notePeer(now);
     }
     pumpStream(now);
@@ -151,29 +151,29 @@ void Simulator::step(int maxWaitMs) {
 
 void Simulator::readCommands() {
     char bytes[1024];
-    const ssize_t got = ::read(commandFd_, bytes, sizeof bytes);
+    const ssize_t got = ::read(commandFd, bytes, sizeof bytes);
     if (got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN)) {
-        quit_ = true;  // whoever drove us is gone
+        quit = true;  // whoever drove us is gone
         return;
     }
     if (got > 0) {
-        commands_.feed(bytes, static_cast<std::size_t>(got),
-                       [this](const char* line) { handleCommand(line); });
+        commandReader.feed(bytes, static_cast<std::size_t>(got),
+                           [this](const char* line) { handleCommand(line); });
     }
 }
 
 void Simulator::readFromProgram(Micros now) {
     std::uint8_t bytes[4096];
-    const ssize_t got = terminal_.read(bytes, sizeof bytes);
+    const ssize_t got = terminal.read(bytes, sizeof bytes);
     if (got <= 0) {
         return;  // EIO once the program has closed the port; notePeer sees that
     }
     const auto count = static_cast<std::size_t>(got);
-    received_ += got;
-    if (receivedLog_ != nullptr) {
-        receivedLog_->append(now - startedAt_, bytes, count);
+    receivedBytes += got;
+    if (receivedLog != nullptr) {
+        receivedLog->append(now - startedAt, bytes, count);
     }
-    replies_->onReceived(bytes, count, receiverControl);
+    replyPolicy->onReceived(bytes, count, receiverControl);
 }
 
 void Simulator::handleCommand(const char* line) {
@@ -184,17 +184,17 @@ void Simulator::handleCommand(const char* line) {
     if (words.is("stats")) {
         answerStats(monotonicMicros());
     } else if (words.is("pause") || words.is("resume")) {
-        paused_ = words.is("pause");
+        paused = words.is("pause");
         answerOk(words.verb());
     } else if (words.is("vanish")) {
-        if (!terminal_.isOpen()) {
+        if (!terminal.isOpen()) {
             answerError("vanish", "the port is already gone");
             return;
         }
         vanish();
         answerOk("vanish");
     } else if (words.is("return")) {
-        if (terminal_.isOpen()) {
+        if (terminal.isOpen()) {
             answerError("return", "the port is there");
         } else if (!openPort()) {
             answerError("return", std::strerror(errno));
@@ -202,14 +202,14 @@ void Simulator::handleCommand(const char* line) {
             answerPort("return", false);
         }
     } else if (words.is("send")) {
-        char text[CommandWords::kMaxLine + 2];
+        char text[CommandWords::maxLine + 2];
         const int length = std::snprintf(text, sizeof text, "%s\r\n", words.rest());
-        const bool queued = length > 0 && transmitter_.replies().queueReply(
+        const bool queued = length > 0 && transmitter.replies().queueReply(
                                               reinterpret_cast<const std::uint8_t*>(text),
                                               static_cast<std::size_t>(length));
         queued ? answerOk("send") : answerError("send", "the reply queue is full");
     } else if (words.is("quit")) {
-        quit_ = true;
+        quit = true;
         answerOk("quit");
     } else {
         answerError(words.verb(), "unknown command");
@@ -220,32 +220,32 @@ void Simulator::answerOk(const char* command) {
     char text[256];
     JsonWriter json(text, sizeof text);
     json.field("ok", true).field("command", command);
-    std::fprintf(answers_, "%s\n", json.finish());
-    std::fflush(answers_);
+    std::fprintf(answers, "%s\n", json.finish());
+    std::fflush(answers);
 }
 
 void Simulator::answerError(const char* command, const char* reason) {
     char text[512];
     JsonWriter json(text, sizeof text);
     json.field("ok", false).field("command", command).field("error", reason);
-    std::fprintf(answers_, "%s\n", json.finish());
-    std::fflush(answers_);
+    std::fprintf(answers, "%s\n", json.finish());
+    std::fflush(answers);
 }
 
 void Simulator::answerPort(const char* command, bool ready) {
-    char text[PortLink::kMaxPath + 512];
+    char text[PortLink::maxPath + 512];
     JsonWriter json(text, sizeof text);
     json.field("ok", true).field("command", command);
     if (ready) {
         json.field("ready", true);
     }
-    json.field("link", link_.path()).field("slave", terminal_.slavePath());
-    std::fprintf(answers_, "%s\n", json.finish());
-    std::fflush(answers_);
+    json.field("link", link.path()).field("slave", terminal.slavePath());
+    std::fprintf(answers, "%s\n", json.finish());
+    std::fflush(answers);
 }
 
 void Simulator::answerStats(Micros now) {
-    const TransmitCounters& sent = transmitter_.counters();
+    const TransmitCounters& sent = transmitter.counters();
     char text[1024];
     JsonWriter json(text, sizeof text);
     json.field("ok", true)
@@ -254,20 +254,20 @@ void Simulator::answerStats(Micros now) {
         .field("bytes", sent.bytes)
         .field("reply_bytes", sent.replyBytes)
         .field("discarded", sent.discarded)
-        .field("received", received_)
-        .field("port_present", terminal_.isOpen())
-        .field("port_open", peerOpen_)
-        .field("opens", opens_)
-        .field("streaming", streaming_)
-        .field("paused", paused_)
-        .field("blocked", transmitter_.blocked())
-        .field("finished", transmitter_.finished())
-        .field("family", receiverFamilyName(options_.family))
+        .field("received", receivedBytes)
+        .field("port_present", terminal.isOpen())
+        .field("port_open", peerOpen)
+        .field("opens", opens)
+        .field("streaming", streaming)
+        .field("paused", paused)
+        .field("blocked", transmitter.blocked())
+        .field("finished", transmitter.finished())
+        .field("family", receiverFamilyName(options.family))
         .field("baud", static_cast<std::int64_t>(receiverControl.baud()))
-        .field("line_baud", static_cast<std::int64_t>(terminal_.lineBaud()))
+        .field("line_baud", static_cast<std::int64_t>(terminal.lineBaud()))
         .field("rate_switches", receiverControl.rateSwitches())
         .field("cold_starts", receiverControl.coldStarts())
-        .field("ms", static_cast<std::int64_t>((now - startedAt_) / 1000));
-    std::fprintf(answers_, "%s\n", json.finish());
-    std::fflush(answers_);
+        .field("ms", static_cast<std::int64_t>((now - startedAt) / 1000));
+    std::fprintf(answers, "%s\n", json.finish());
+    std::fflush(answers);
 }

@@ -19,18 +19,18 @@
 
 class Simulator {
 public:
-    // Commands are read from commandFd (-1: none); answers, one JSON line each, go to
-    // `answers`. The logs must outlive the simulator.
-    Simulator(const SimOptions& options, std::unique_ptr<LineSource> source,
-              std::unique_ptr<ReplyPolicy> replies, int commandFd, std::FILE* answers,
-              ReceivedLog* receivedLog, SentLog* sentLog);
+    // Commands are read from commandInput (-1: none); answers, one JSON line each, go
+    // to answerOutput. The logs must outlive the simulator.
+    Simulator(const SimOptions& chosen, std::unique_ptr<LineSource> source,
+              std::unique_ptr<ReplyPolicy> policy, int commandInput, std::FILE* answerOutput,
+              ReceivedLog* programBytes, SentLog* sentLog);
 
     // Opens the port and announces it with a "ready" line; false when it cannot.
     bool start();
     // Waits at most maxWaitMs for the next thing to do and does it.
     void step(int maxWaitMs);
     void handleCommand(const char* line);
-    bool quitRequested() const { return quit_; }
+    bool quitRequested() const { return quit; }
 
 private:
     bool openPort();
@@ -46,23 +46,23 @@ private:
     void answerStats(Micros now);
     void answerPort(const char* command, bool ready);
 
-    SimOptions options_;
-    PseudoTerminal terminal_;
-    PortLink link_;
-    std::unique_ptr<ReplyPolicy> replies_;
-    Transmitter transmitter_;
+    SimOptions options;
+    PseudoTerminal terminal;
+    PortLink link;
+    std::unique_ptr<ReplyPolicy> replyPolicy;
+    Transmitter transmitter;
     TransmitterControl receiverControl;  // what the program's commands act on
-    ReceivedLog* receivedLog_;
-    int commandFd_;
-    std::FILE* answers_;
-    CommandReader commands_;
-    Micros startedAt_;
-    Micros openedAt_ = 0;
-    Micros nextPump_ = 0;
-    bool peerOpen_ = false;
-    bool streaming_ = false;
-    bool paused_ = false;
-    bool quit_ = false;
-    std::int64_t opens_ = 0;
-    std::int64_t received_ = 0;
+    ReceivedLog* receivedLog;
+    int commandFd;
+    std::FILE* answers;
+    CommandReader commandReader;
+    Micros startedAt;
+    Micros openedAt = 0;
+    Micros nextPump = 0;
+    bool peerOpen = false;
+    bool streaming = false;
+    bool paused = false;
+    bool quit = false;
+    std::int64_t opens = 0;
+    std::int64_t receivedBytes = 0;
 };

@@ -7,89 +7,89 @@ namespace {
 
 // One call writes at most this much, so that commands and the program's bytes are
 // looked at regularly even when the pace is unlimited.
-constexpr std::size_t kMaxBytesPerPump = 65536;
+constexpr std::size_t maxBytesPerPump = 65536;
 
 // A write that failed for another reason than a full buffer is tried again this much later.
-constexpr Micros kRetryAfterError = 10'000;
+constexpr Micros retryAfterError = 10'000;
 
 }  // namespace
 
-Transmitter::Transmitter(std::unique_ptr<LineSource> source, std::unique_ptr<Pacer> pacer,
-                         bool loop, SentLog* sentLog)
-    : source_(std::move(source)), pacer_(std::move(pacer)), loop_(loop), sentLog_(sentLog) {}
+Transmitter::Transmitter(std::unique_ptr<LineSource> lineSource, std::unique_ptr<Pacer> linePacer,
+                         bool loopAtEnd, SentLog* log)
+    : source(std::move(lineSource)), pacer(std::move(linePacer)), loop(loopAtEnd), sentLog(log) {}
 
 bool Transmitter::nextFromSource() {
-    if (source_->next(chunk_)) {
+    if (source->next(chunk)) {
         return true;
     }
-    if (!loop_) {
+    if (!loop) {
         return false;
     }
-    source_->rewind();
-    return source_->next(chunk_);  // false for an empty source: nothing to loop
+    source->rewind();
+    return source->next(chunk);  // false for an empty source: nothing to loop
 }
 
 // Replies go only between lines, never into the middle of one.
 bool Transmitter::refill() {
-    offset_ = 0;
-    chunk_.length = 0;
-    if (!continuesLine_ && replies_.take(chunk_)) {
-        chunkIsReply_ = true;
+    offset = 0;
+    chunk.length = 0;
+    if (!continuesLine && replyQueue.take(chunk)) {
+        chunkIsReply = true;
         return true;
     }
-    chunkIsReply_ = false;
+    chunkIsReply = false;
     if (!nextFromSource()) {
-        finished_ = replies_.empty();
+        allSent = replyQueue.empty();
         return false;
     }
-    finished_ = false;
+    allSent = false;
     return true;
 }
 
 void Transmitter::account(std::size_t written, bool heard) {
     const auto count = static_cast<std::int64_t>(written);
     if (!heard) {
-        counters_.discarded += count;
+        sentCounters.discarded += count;
     } else {
-        counters_.bytes += count;
-        if (chunkIsReply_) {
-            counters_.replyBytes += count;
+        sentCounters.bytes += count;
+        if (chunkIsReply) {
+            sentCounters.replyBytes += count;
         }
-        if (sentLog_ != nullptr) {
-            sentLog_->append(chunk_.bytes + offset_, written);
+        if (sentLog != nullptr) {
+            sentLog->append(chunk.bytes + offset, written);
         }
     }
-    offset_ += written;
-    if (offset_ == chunk_.length && !chunkIsReply_) {
-        continuesLine_ = !chunk_.endsLine;
-        if (heard && chunk_.endsLine) {
-            ++counters_.lines;
+    offset += written;
+    if (offset == chunk.length && !chunkIsReply) {
+        continuesLine = !chunk.endsLine;
+        if (heard && chunk.endsLine) {
+            ++sentCounters.lines;
         }
     }
 }
 
 Micros Transmitter::pump(Micros now, ByteOutput* output) {
-    blocked_ = false;
-    std::size_t budget = kMaxBytesPerPump;
+    outputFull = false;
+    std::size_t budget = maxBytesPerPump;
     while (budget > 0) {
-        if (offset_ >= chunk_.length && !refill()) {
-            return kNever;
+        if (offset >= chunk.length && !refill()) {
+            return never;
         }
-        const bool atLineStart = offset_ == 0 && !continuesLine_;
-        const std::size_t remaining = std::min(chunk_.length - offset_, budget);
-        const std::size_t allowed = pacer_->allowance(now, remaining, atLineStart);
+        const bool atLineStart = offset == 0 && !continuesLine;
+        const std::size_t remaining = std::min(chunk.length - offset, budget);
+        const std::size_t allowed = pacer->allowance(now, remaining, atLineStart);
         if (allowed == 0) {
-            return pacer_->nextChance(now);
+            return pacer->nextChance(now);
         }
         ssize_t written = static_cast<ssize_t>(allowed);
         if (output != nullptr) {
-            written = output->write(chunk_.bytes + offset_, allowed);
+            written = output->write(chunk.bytes + offset, allowed);
         }
         if (written <= 0) {
-            blocked_ = written == 0 || errno == EAGAIN || errno == EWOULDBLOCK;
-            return blocked_ ? kNever : now + kRetryAfterError;
+            outputFull = written == 0 || errno == EAGAIN || errno == EWOULDBLOCK;
+            return outputFull ? never : now + retryAfterError;
         }
-        pacer_->spend(static_cast<std::size_t>(written), atLineStart);
+        pacer->spend(static_cast<std::size_t>(written), atLineStart);
         account(static_cast<std::size_t>(written), output != nullptr);
         budget -= static_cast<std::size_t>(written);
     }
@@ -97,6 +97,6 @@ Micros Transmitter::pump(Micros now, ByteOutput* output) {
 }
 
 void Transmitter::abandonChunk() {
-    offset_ = chunk_.length;
-    continuesLine_ = false;
+    offset = chunk.length;
+    continuesLine = false;
 }

@@ -19,51 +19,51 @@ struct TransmitCounters {
     std::int64_t discarded = 0;   // bytes paced out while nobody listened
 };
 
-inline constexpr Micros kNever = INT64_MAX;
+inline constexpr Micros never = INT64_MAX;
 
 class Transmitter {
 public:
-    Transmitter(std::unique_ptr<LineSource> source, std::unique_ptr<Pacer> pacer, bool loop,
-                SentLog* sentLog);
+    Transmitter(std::unique_ptr<LineSource> lineSource, std::unique_ptr<Pacer> linePacer,
+                bool loopAtEnd, SentLog* log);
 
-    ReplySink& replies() { return replies_; }
+    ReplySink& replies() { return replyQueue; }
 
     // Sends what the pace allows now. With no output the bytes are paced and discarded,
     // as from a receiver whose line nobody listens to. Returns when it is worth calling
-    // again: now when more can go at once, later for the pace, kNever when finished or
+    // again: now when more can go at once, later for the pace, never when finished or
     // when the output is full (blocked() then tells to wait until it can take more).
     Micros pump(Micros now, ByteOutput* output);
 
     // Drops the unsent rest of the current chunk: the line it belonged to is lost.
     void abandonChunk();
     // Streaming starts (again) now, without credit from before.
-    void restart(Micros now) { pacer_->restart(now); }
+    void restart(Micros now) { pacer->restart(now); }
     // The receiver talks at another pace from now on; a new pacer holds no credit from
     // before beyond its usual cap.
-    void changePace(std::unique_ptr<Pacer> pacer) { pacer_ = std::move(pacer); }
+    void changePace(std::unique_ptr<Pacer> newPacer) { pacer = std::move(newPacer); }
     // The stream starts over as after a cold start. The chunk being sent still goes out,
     // so a line is cut only when it is longer than a chunk.
-    void restartSource() { source_->restartCold(); }
+    void restartSource() { source->restartCold(); }
 
-    bool blocked() const { return blocked_; }
-    bool finished() const { return finished_; }
-    const TransmitCounters& counters() const { return counters_; }
+    bool blocked() const { return outputFull; }
+    bool finished() const { return allSent; }
+    const TransmitCounters& counters() const { return sentCounters; }
 
 private:
     bool refill();
     bool nextFromSource();
     void account(std::size_t written, bool heard);
 
-    std::unique_ptr<LineSource> source_;
-    std::unique_ptr<Pacer> pacer_;
-    bool loop_;
-    SentLog* sentLog_;
-    ReplyQueue replies_;
-    Chunk chunk_;
-    std::size_t offset_ = 0;
-    bool chunkIsReply_ = false;
-    bool continuesLine_ = false;  // the current chunk is the middle or end of a long line
-    bool blocked_ = false;
-    bool finished_ = false;
-    TransmitCounters counters_;
+    std::unique_ptr<LineSource> source;
+    std::unique_ptr<Pacer> pacer;
+    bool loop;
+    SentLog* sentLog;
+    ReplyQueue replyQueue;
+    Chunk chunk;
+    std::size_t offset = 0;
+    bool chunkIsReply = false;
+    bool continuesLine = false;  // the current chunk is the middle or end of a long line
+    bool outputFull = false;
+    bool allSent = false;
+    TransmitCounters sentCounters;
 };

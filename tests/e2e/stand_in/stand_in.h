@@ -11,13 +11,16 @@
 
 #include "stand_in_ids.h"
 
+// Room for a received line and its terminator; a longer line is passed on in pieces.
+constexpr std::size_t lineCapacity = 1100;
+
 // The received bytes, all of them, go to this file in the working directory.
 #define STAND_IN_CAPTURE_FILE L"received.bin"
 
 struct StandInWindows {
     HWND main;
-    HWND controls;
-    HWND graphics;
+    HWND controlPanel;
+    HWND graphicsPanel;
     HWND console;
 };
 extern StandInWindows standIn;

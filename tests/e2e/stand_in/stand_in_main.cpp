@@ -2,6 +2,7 @@
 // upper half, the graphics panel in the lower half, About on Ctrl+A, exit on Ctrl+Q.
 
 #include <cwchar>
+#include <iterator>
 
 #include "stand_in.h"
 
@@ -11,8 +12,8 @@ bool quiet = false;
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"SkyvaneStandIn";
-constexpr wchar_t kTitle[] = L"Skyvane stand-in";
+constexpr wchar_t className[] = L"SkyvaneStandIn";
+constexpr wchar_t baseTitle[] = L"Skyvane stand-in";
 
 INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
@@ -31,7 +32,7 @@ void onLine(const char* line) {
         appendConsoleLine(line);
     }
     if (linesReceived == 1) {
-        InvalidateRect(standIn.graphics, nullptr, FALSE);
+        InvalidateRect(standIn.graphicsPanel, nullptr, FALSE);
     }
 }
 
@@ -44,15 +45,15 @@ void showCount() {
     }
     shown = linesReceived;
     wchar_t title[64];
-    std::swprintf(title, 64, L"%ls: %d lines", kTitle, shown);
+    std::swprintf(title, std::size(title), L"%ls: %d lines", baseTitle, shown);
     SetWindowTextW(standIn.main, title);
 }
 
 void onPortLost(DWORD error) {
     closePort();
-    SetDlgItemTextW(standIn.controls, IDC_START, L"Start");
+    SetDlgItemTextW(standIn.controlPanel, IDC_START, L"Start");
     wchar_t status[64];
-    std::swprintf(status, 64, L"lost %lu", static_cast<unsigned long>(error));
+    std::swprintf(status, std::size(status), L"lost %lu", static_cast<unsigned long>(error));
     setStatus(status);
 }
 
@@ -108,9 +109,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_STAND_IN_MENU);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass);
-    HWND window = CreateWindowExW(0, kClassName, kTitle, WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+    HWND window = CreateWindowExW(0, className, baseTitle, WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 1000, 800, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 0;

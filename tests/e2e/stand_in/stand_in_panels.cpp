@@ -10,13 +10,14 @@
 
 #include <cstring>
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
-constexpr COLORREF kBackground = RGB(0, 0, 96);
-constexpr COLORREF kWaiting = RGB(255, 0, 0);
-constexpr COLORREF kReceiving = RGB(0, 255, 0);
-constexpr LRESULT kMaxConsoleLines = 2000;  // as the program keeps it
+constexpr COLORREF backgroundColor = RGB(0, 0, 96);
+constexpr COLORREF waitingColor = RGB(255, 0, 0);
+constexpr COLORREF receivingColor = RGB(0, 255, 0);
+constexpr LRESULT maxConsoleLines = 2000;  // as the program keeps it
 
 void setConsoleColor(COLORREF color) {
     CHARFORMATW format{};
@@ -36,7 +37,7 @@ void onStart(HWND panel) {
         return;
     }
     wchar_t item[128] = {};
-    GetDlgItemTextW(panel, IDC_PORT_LIST, item, 128);
+    GetDlgItemTextW(panel, IDC_PORT_LIST, item, static_cast<int>(std::size(item)));
     wchar_t* open = wcschr(item, L'(');
     wchar_t* close = open != nullptr ? wcschr(open, L')') : nullptr;
     if (close == nullptr) {
@@ -51,13 +52,15 @@ void onStart(HWND panel) {
     SetWindowTextW(standIn.console, L"");
     SetDlgItemTextW(panel, IDC_START, L"Close");
     wchar_t status[64];
-    std::swprintf(status, 64, L"open %ls", open + 1);
+    std::swprintf(status, std::size(status), L"open %ls", open + 1);
     setStatus(status);
 }
 
 void onSend(HWND panel) {
     char text[256];
-    const UINT length = GetDlgItemTextA(panel, IDC_SEND_TEXT, text, 254);
+    // Room is left for the CR LF that ends the line.
+    const UINT length =
+        GetDlgItemTextA(panel, IDC_SEND_TEXT, text, static_cast<int>(std::size(text) - 2));
     text[length] = '\r';
     text[length + 1] = '\n';
     setStatus(writePort(text, length + 2) ? L"sent" : L"send failed");
@@ -71,14 +74,14 @@ void onOpenFile() {
     dialog.lpstrFilter = L"Log Files(*.txt)\0*.txt\0";
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
+    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
     dialog.lpstrTitle = L"WAVE Files";
     dialog.Flags =
         OFN_EXPLORER | OFN_ENABLESIZING | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     setStatus(GetOpenFileNameW(&dialog) ? path : L"cancelled");
 }
 
-INT_PTR CALLBACK controlsProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK controlPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
@@ -104,27 +107,27 @@ INT_PTR CALLBACK controlsProc(HWND panel, UINT message, WPARAM wParam, LPARAM) {
     }
 }
 
-void paintGraphics(HWND panel) {
+void paintGraphicsPanel(HWND panel) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(panel, &paint);
     RECT client;
     GetClientRect(panel, &client);
-    HBRUSH background = CreateSolidBrush(kBackground);
+    HBRUSH background = CreateSolidBrush(backgroundColor);
     FillRect(dc, &client, background);
     DeleteObject(background);
-    HBRUSH square = CreateSolidBrush(linesReceived > 0 ? kReceiving : kWaiting);
+    HBRUSH square = CreateSolidBrush(linesReceived > 0 ? receivingColor : waitingColor);
     const RECT box{10, 10, 40, 40};
     FillRect(dc, &box, square);
     DeleteObject(square);
     EndPaint(panel, &paint);
 }
 
-INT_PTR CALLBACK graphicsProc(HWND panel, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK graphicsPanelProc(HWND panel, UINT message, WPARAM, LPARAM) {
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
     if (message == WM_PAINT) {
-        paintGraphics(panel);
+        paintGraphicsPanel(panel);
         return TRUE;
     }
     return FALSE;
@@ -133,37 +136,37 @@ INT_PTR CALLBACK graphicsProc(HWND panel, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 bool createPanels(HINSTANCE instance, HWND main) {
-    standIn.controls = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_STAND_IN_CONTROLS), main,
-                                          controlsProc, 0);
-    standIn.graphics = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_STAND_IN_GRAPHICS), main,
-                                          graphicsProc, 0);
-    if (standIn.controls == nullptr || standIn.graphics == nullptr) {
+    standIn.controlPanel = CreateDialogParamW(
+        instance, MAKEINTRESOURCEW(IDD_STAND_IN_CONTROL_PANEL), main, controlPanelProc, 0);
+    standIn.graphicsPanel = CreateDialogParamW(
+        instance, MAKEINTRESOURCEW(IDD_STAND_IN_GRAPHICS_PANEL), main, graphicsPanelProc, 0);
+    if (standIn.controlPanel == nullptr || standIn.graphicsPanel == nullptr) {
         return false;
     }
     RECT client;
     GetClientRect(main, &client);
     const int half = client.bottom / 2;
-    MoveWindow(standIn.controls, 0, 0, client.right, half, TRUE);
-    MoveWindow(standIn.graphics, 0, half, client.right, client.bottom - half, TRUE);
-    ShowWindow(standIn.graphics, SW_SHOW);
+    MoveWindow(standIn.controlPanel, 0, 0, client.right, half, TRUE);
+    MoveWindow(standIn.graphicsPanel, 0, half, client.right, client.bottom - half, TRUE);
+    ShowWindow(standIn.graphicsPanel, SW_SHOW);
     LoadLibraryW(L"RICHED32.DLL");
     standIn.console = CreateWindowExW(
         0, L"RICHEDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 20, 150,
-        945, 200, standIn.controls, nullptr, instance, nullptr);
-    listPorts(GetDlgItem(standIn.controls, IDC_PORT_LIST));
+        945, 200, standIn.controlPanel, nullptr, instance, nullptr);
+    listPorts(GetDlgItem(standIn.controlPanel, IDC_PORT_LIST));
     return standIn.console != nullptr;
 }
 
 // Inserts at the console's selection with the line's colour, as the program's console
 // does; after each insertion the selection sits at the end, so lines follow each other.
 void appendConsoleLine(const char* line) {
-    if (SendMessageW(standIn.console, EM_GETLINECOUNT, 0, 0) > kMaxConsoleLines) {
+    if (SendMessageW(standIn.console, EM_GETLINECOUNT, 0, 0) > maxConsoleLines) {
         SetWindowTextW(standIn.console, L"");
     }
-    wchar_t text[1100];
+    wchar_t text[lineCapacity];
     std::size_t length = 0;
-    for (; line[length] != 0 && length + 1 < 1100; ++length) {
+    for (; line[length] != 0 && length + 1 < std::size(text); ++length) {
         text[length] = static_cast<unsigned char>(line[length]);
     }
     text[length] = 0;
@@ -172,5 +175,5 @@ void appendConsoleLine(const char* line) {
 }
 
 void setStatus(const wchar_t* text) {
-    SetDlgItemTextW(standIn.controls, IDC_STATUS, text);
+    SetDlgItemTextW(standIn.controlPanel, IDC_STATUS, text);
 }

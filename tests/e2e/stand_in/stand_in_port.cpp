@@ -4,6 +4,7 @@
 // also written to the capture file for a byte-exact comparison.
 
 #include <cwchar>
+#include <iterator>
 
 #include "stand_in.h"
 
@@ -63,7 +64,7 @@ void keep(const char* bytes, std::size_t count) {
 }
 
 DWORD WINAPI readLines(LPVOID) {
-    char line[1100];
+    char line[lineCapacity];
     std::size_t length = 0;
     bool lost = false;
     while (!lost && InterlockedCompareExchange(&readerRunning, 1, 1) == 1) {
@@ -111,7 +112,7 @@ void joinReader() {
 
 bool openPort(const wchar_t* portName, HWND window) {
     wchar_t path[64];
-    std::swprintf(path, 64, L"\\\\.\\%ls", portName);
+    std::swprintf(path, std::size(path), L"\\\\.\\%ls", portName);
     port = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (port == INVALID_HANDLE_VALUE) {
         return false;

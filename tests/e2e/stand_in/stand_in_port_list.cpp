@@ -2,6 +2,7 @@
 // device-setup interface finds none (which is always the case under Wine).
 
 #include <cwchar>
+#include <iterator>
 
 #include "stand_in.h"
 
@@ -15,7 +16,7 @@ void listPorts(HWND combo) {
     for (DWORD index = 0;; ++index) {
         wchar_t name[128];
         wchar_t port[32];
-        DWORD nameUnits = 128;
+        DWORD nameUnits = static_cast<DWORD>(std::size(name));
         DWORD portBytes = sizeof port - sizeof(wchar_t);
         DWORD type = 0;
         const LONG result = RegEnumValueW(key, index, name, &nameUnits, nullptr, &type,
@@ -28,7 +29,7 @@ void listPorts(HWND combo) {
         }
         port[portBytes / sizeof(wchar_t)] = 0;
         wchar_t item[64];
-        std::swprintf(item, 64, L"Serial Port (%ls)", port);
+        std::swprintf(item, std::size(item), L"Serial Port (%ls)", port);
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     RegCloseKey(key);

@@ -33,7 +33,7 @@ TEST(CommandReader, CutsLinesAcrossFeedsAndDropsAnOverlongOne) {
     EXPECT_EQ(lines, "[stats][pause][]");
 
     lines.clear();
-    const std::string overlong(CommandReader::kMaxLine + 5, 'x');
+    const std::string overlong(CommandReader::maxLine + 5, 'x');
     reader.feed(overlong.data(), overlong.size(), collect);
     reader.feed("\nquit\n", 6, collect);
     EXPECT_EQ(lines, "[quit]");

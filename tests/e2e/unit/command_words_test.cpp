@@ -40,15 +40,15 @@ TEST(CommandWords, BlankLineHasNoVerb) {
 
 TEST(CommandWords, WordsBeyondTheLimitAreIgnoredButStayInTheRest) {
     const CommandWords words("v 1 2 3 4 5 6 7 8 9");
-    EXPECT_EQ(words.count(), CommandWords::kMaxWords);
-    EXPECT_STREQ(words.word(CommandWords::kMaxWords - 1), "7");
+    EXPECT_EQ(words.count(), CommandWords::maxWords);
+    EXPECT_STREQ(words.word(CommandWords::maxWords - 1), "7");
     EXPECT_STREQ(words.rest(), "1 2 3 4 5 6 7 8 9");
 }
 
 TEST(CommandWords, AnOverlongLineIsCutNotOverflowed) {
-    const std::string line = "text " + std::string(3 * CommandWords::kMaxLine, 'x');
+    const std::string line = "text " + std::string(3 * CommandWords::maxLine, 'x');
     const CommandWords words(line.c_str());
-    EXPECT_EQ(std::string(words.rest()).size(), CommandWords::kMaxLine - 1 - 5);
+    EXPECT_EQ(std::string(words.rest()).size(), CommandWords::maxLine - 1 - 5);
 }
 
 TEST(CommandWords, IntegersMustBeWholeAndInRange) {

@@ -44,11 +44,11 @@ TEST(RecordingSource, CutsAfterEachLineFeedKeepingEveryByte) {
 }
 
 TEST(RecordingSource, ALineLongerThanAChunkComesInPiecesAndOnlyTheLastEndsIt) {
-    const std::string longLine(Chunk::kCapacity + 10, 'x');
+    const std::string longLine(Chunk::capacity + 10, 'x');
     RecordingSource source(bytesOf(longLine + "\n$B\r\n"));
     const auto pieces = drain(source);
     ASSERT_EQ(pieces.size(), 3u);
-    EXPECT_EQ(pieces[0].text.size(), Chunk::kCapacity);
+    EXPECT_EQ(pieces[0].text.size(), Chunk::capacity);
     EXPECT_FALSE(pieces[0].endsLine);
     EXPECT_EQ(pieces[1].text, std::string(10, 'x') + "\n");
     EXPECT_TRUE(pieces[1].endsLine);

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr Micros kSecond = 1'000'000;
+constexpr Micros oneSecond = 1'000'000;
 
 // Drives a pacer with a fake clock, writing whatever it allows from an endless line,
 // waking at the times it asks for; returns the bytes sent by `until`.
@@ -28,7 +28,7 @@ TEST(BaudPacer, SendsTenthOfTheBaudRateInBytesPerSecond) {
     for (long baud : {4800L, 9600L, 115200L, 921600L}) {
         auto pacer = makeBaudPacer(baud);
         int wakeups = 0;
-        const std::int64_t sent = bytesSentBy(*pacer, 2 * kSecond, &wakeups);
+        const std::int64_t sent = bytesSentBy(*pacer, 2 * oneSecond, &wakeups);
         const double expected = 2.0 * static_cast<double>(baud) / 10;
         EXPECT_NEAR(static_cast<double>(sent), expected, expected * 0.01 + 2) << baud;
     }
@@ -37,7 +37,7 @@ TEST(BaudPacer, SendsTenthOfTheBaudRateInBytesPerSecond) {
 TEST(BaudPacer, IsSmoothAtMillisecondScaleNotBurstsPerSecond) {
     auto pacer = makeBaudPacer(921600);
     int wakeups = 0;
-    bytesSentBy(*pacer, kSecond, &wakeups);
+    bytesSentBy(*pacer, oneSecond, &wakeups);
     // 92160 bytes in one-millisecond quanta of 92 bytes: about a thousand writes.
     EXPECT_GT(wakeups, 900);
     EXPECT_LT(wakeups, 1100);
@@ -53,7 +53,7 @@ TEST(BaudPacer, DoesNotCatchUpAfterAStall) {
     auto pacer = makeBaudPacer(115200);
     pacer->restart(0);
     // A reader that stopped for half a second must not get 5760 bytes in one burst.
-    const std::size_t burst = pacer->allowance(kSecond / 2, 1'000'000, false);
+    const std::size_t burst = pacer->allowance(oneSecond / 2, 1'000'000, false);
     EXPECT_LE(burst, 2u * 11520 / 1000 + 1);
     EXPECT_GT(burst, 0u);
 }
@@ -68,7 +68,7 @@ TEST(LinePacer, SendsWholeLinesAtTheRate) {
     auto pacer = makeLinePacer(10);
     pacer->restart(0);
     int lines = 0;
-    for (Micros now = 0; now <= kSecond; now += 1000) {
+    for (Micros now = 0; now <= oneSecond; now += 1000) {
         if (pacer->allowance(now, 70, true) == 70) {
             pacer->spend(70, true);
             ++lines;
@@ -80,11 +80,11 @@ TEST(LinePacer, SendsWholeLinesAtTheRate) {
 TEST(LinePacer, ALineThatStartedFinishesWithoutANewTurn) {
     auto pacer = makeLinePacer(1);
     pacer->restart(0);
-    EXPECT_EQ(pacer->allowance(kSecond, 80, true), 80u);
+    EXPECT_EQ(pacer->allowance(oneSecond, 80, true), 80u);
     pacer->spend(30, true);  // the output took only part of the line
-    EXPECT_EQ(pacer->allowance(kSecond, 50, false), 50u);
-    EXPECT_EQ(pacer->allowance(kSecond, 80, true), 0u);  // the next line waits its turn
-    EXPECT_EQ(pacer->nextChance(kSecond), 2 * kSecond);
+    EXPECT_EQ(pacer->allowance(oneSecond, 50, false), 50u);
+    EXPECT_EQ(pacer->allowance(oneSecond, 80, true), 0u);  // the next line waits its turn
+    EXPECT_EQ(pacer->nextChance(oneSecond), 2 * oneSecond);
 }
 
 TEST(UnlimitedPacer, AllowsEverythingAtOnce) {

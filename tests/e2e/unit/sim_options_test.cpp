@@ -29,9 +29,9 @@ TEST(SimOptions, RecordingWithDefaults) {
     EXPECT_STREQ(parsed.options.linkPath, "/p/com20");
     EXPECT_STREQ(parsed.options.recordingPath, "r.nmea");
     EXPECT_FALSE(parsed.options.useScenario);
-    EXPECT_EQ(parsed.options.pace, PaceKind::Baud);
+    EXPECT_EQ(parsed.options.pace, PaceKind::baud);
     EXPECT_EQ(parsed.options.baud, 115200);
-    EXPECT_EQ(parsed.options.whileClosed, WhileClosed::Hold);
+    EXPECT_EQ(parsed.options.whileClosed, WhileClosed::hold);
     EXPECT_FALSE(parsed.options.loop);
     EXPECT_EQ(parsed.options.family, ReceiverFamily::none);
 }
@@ -46,12 +46,12 @@ TEST(SimOptions, ScenarioWithPaceLoopAndLogs) {
     EXPECT_EQ(parsed.options.scenario.seconds, 60);
     EXPECT_EQ(parsed.options.scenario.seed, 9u);
     EXPECT_EQ(parsed.options.scenario.fixAfterSeconds, 20);
-    EXPECT_EQ(parsed.options.pace, PaceKind::Lines);
+    EXPECT_EQ(parsed.options.pace, PaceKind::lines);
     EXPECT_DOUBLE_EQ(parsed.options.linesPerSecond, 12.5);
     EXPECT_TRUE(parsed.options.loop);
     EXPECT_STREQ(parsed.options.receivedPath, "rx.jsonl");
     EXPECT_STREQ(parsed.options.sentPath, "tx.bin");
-    EXPECT_EQ(parsed.options.whileClosed, WhileClosed::Run);
+    EXPECT_EQ(parsed.options.whileClosed, WhileClosed::run);
     EXPECT_EQ(parsed.options.openDelayMs, 0);
 }
 
@@ -59,10 +59,10 @@ TEST(SimOptions, TheLastPaceGivenWins) {
     const Parsed parsed =
         parse({"--link", "l", "--recording", "r", "--lines-per-second", "5", "--baud", "921600"});
     ASSERT_EQ(parsed.ok, 1);
-    EXPECT_EQ(parsed.options.pace, PaceKind::Baud);
+    EXPECT_EQ(parsed.options.pace, PaceKind::baud);
     EXPECT_EQ(parsed.options.baud, 921600);
     EXPECT_EQ(parse({"--link", "l", "--recording", "r", "--unpaced"}).options.pace,
-              PaceKind::Unlimited);
+              PaceKind::unlimited);
 }
 
 TEST(SimOptions, RefusesIncompleteOrContradictoryCommandLines) {

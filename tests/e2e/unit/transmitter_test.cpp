@@ -36,7 +36,7 @@ TEST(Transmitter, SendsTheWholeSourceAndCountsLinesAndBytes) {
     Transmitter transmitter(recording("$A\r\n$B\r\n$C\r\n"), makeUnlimitedPacer(), false, nullptr);
     FakeOutput output;
     transmitter.restart(0);
-    EXPECT_EQ(transmitter.pump(0, &output), kNever);
+    EXPECT_EQ(transmitter.pump(0, &output), never);
     EXPECT_EQ(output.taken, "$A\r\n$B\r\n$C\r\n");
     EXPECT_EQ(transmitter.counters().lines, 3);
     EXPECT_EQ(transmitter.counters().bytes, 12);
@@ -59,7 +59,7 @@ TEST(Transmitter, AFullOutputBlocksWithoutLosingOrRepeatingBytes) {
     FakeOutput output;
     output.room = 5;
     transmitter.restart(0);
-    EXPECT_EQ(transmitter.pump(0, &output), kNever);
+    EXPECT_EQ(transmitter.pump(0, &output), never);
     EXPECT_TRUE(transmitter.blocked());
     EXPECT_EQ(output.taken, "$ABCD");
     EXPECT_EQ(transmitter.counters().lines, 0);
