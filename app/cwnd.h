@@ -28,5 +28,7 @@ LRESULT CALLBACK windowAdapter(HWND window, UINT message, WPARAM wParam, LPARAM 
 // Answers WM_PAINT for a window that draws nothing itself (its background does).
 void paintNothing(HWND window);
 
-// Dialog procedure of every dialog: binds at WM_INITDIALOG.
+// Dialog procedure of every dialog: binds at WM_INITDIALOG. Before that the
+// dialog manager's defaults apply; afterwards the object's answer is the
+// procedure's, and the panels pass what they do not handle to DefWindowProcW.
 INT_PTR CALLBACK dialogAdapter(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
