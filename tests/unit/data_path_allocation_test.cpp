@@ -41,7 +41,7 @@ void countAllocation(const volatile void*, std::size_t) {
 void ignoreRelease(const volatile void*) {}
 #endif
 
-std::vector<std::string> recordings() {
+[[maybe_unused]] std::vector<std::string> recordings() {
     std::vector<std::filesystem::path> paths = {
         std::filesystem::path(SKYVANE_SOURCE_DIR) / "samples" / "dualband-drive.nmea",
         std::filesystem::path(SKYVANE_SOURCE_DIR) / "tests" / "golden" / "edge-cases.nmea",
