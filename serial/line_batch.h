@@ -56,7 +56,7 @@ bool gatherLines(ByteRing& ring, LineBatch& batch, const std::uint8_t* bytes, st
         if (!filtered.lineEnd) {
             continue;
         }
-        batch.takeLine(ring);
+        batch.takeLine(ring);  // always room: a batch without it was handed over
         if (!batch.hasRoomFor(fullRing) && !handOver(batch)) {
             return false;
         }

@@ -31,11 +31,11 @@ void ConsolePane::append(const wchar_t* text) {
     while (text[length] != 0 && length < capacity - 1) {
         ++length;
     }
-    const bool newRun = runCount == 0 || runs[runCount - 1].color != nextColor;
-    if (pendingLength + length >= capacity || (newRun && runCount == maxRuns)) {
+    const bool sameColor = runCount > 0 && runs[runCount - 1].color == nextColor;
+    if (pendingLength + length >= capacity || (!sameColor && runCount == maxRuns)) {
         insertWaiting();
     }
-    if (runCount == 0 || runs[runCount - 1].color != nextColor) {
+    if (runCount == 0 || !sameColor) {  // an insertion above leaves no run
         runs[runCount++] = Run{pendingLength, nextColor};
     }
     for (std::size_t i = 0; i < length; ++i) {

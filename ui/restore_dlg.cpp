@@ -55,9 +55,7 @@ void CRestoreDlg::requestRepaint() {
 }
 
 void CRestoreDlg::invalidatePanel() {
-    RECT client;
-    GetClientRect(handle(), &client);
-    InvalidateRect(handle(), &client, FALSE);
+    InvalidateRect(handle(), nullptr, FALSE);  // the whole client area
 }
 
 PanelInputs CRestoreDlg::paintInputs(const RECT& client) const {
