@@ -141,17 +141,23 @@ TEST(ByteFilter, SpansBehaveExactlyAsSingleBytes) {
     }
 }
 
+// A batch is too large for the stack; the tests share one, emptied.
+LineBatch& emptyBatch() {
+    static LineBatch batch;
+    batch.clear();
+    return batch;
+}
+
 // The reader's path: reads of `chunk` bytes gathered into batches, each line
 // put back into an intake ring as the user-interface thread does. Gives the
 // ring's content at every line, then what is left in the reader's ring.
 std::vector<std::vector<std::uint8_t>> batchedHandover(const std::vector<std::uint8_t>& bytes,
                                                        std::size_t chunk, int* handOvers) {
     ByteRing readerRing;
-    readerRing.init(1024);
+    readerRing.init(lineRingCapacity);
     ByteRing intakeRing;
-    intakeRing.init(1024);
-    static LineBatch batch;
-    batch.clear();
+    intakeRing.init(lineRingCapacity);
+    LineBatch& batch = emptyBatch();
     std::vector<std::vector<std::uint8_t>> out;
     auto handOver = [&](LineBatch& handed) {
         ++*handOvers;
@@ -178,7 +184,8 @@ TEST(LineBatch, LinesReachTheIntakeExactlyAsOneAtATime) {
     std::mt19937 random(777);
     std::vector<std::uint8_t> noise(40000);
     for (std::uint8_t& byte : noise) {
-        byte = static_cast<std::uint8_t>(random() % 8 ? ' ' + random() % 95 : "\n\r\0\xFF"[random() % 4]);
+        byte = static_cast<std::uint8_t>(random() % 8 ? ' ' + random() % 95
+                                                      : "\n\r\0\xFF"[random() % 4]);
     }
     const std::string longLines = std::string(3000, 'x') + "\n" + std::string(1022, 'y') + "\n" +
                                   std::string(1023, 'z') + "\nshort\r\n\n";
@@ -186,7 +193,8 @@ TEST(LineBatch, LinesReachTheIntakeExactlyAsOneAtATime) {
     const std::vector<std::uint8_t> emptyLines(40000, '\n');  // 2 bytes a line: fills batches
     for (const std::vector<std::uint8_t>& stream : {noise, overlong, emptyLines}) {
         const auto expected = handover(stream, 1024, 0);
-        for (std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{4096}, stream.size()}) {
+        for (std::size_t chunk :
+             {std::size_t{1}, std::size_t{7}, std::size_t{4096}, stream.size()}) {
             int handOvers = 0;
             EXPECT_EQ(batchedHandover(stream, chunk, &handOvers), expected) << chunk;
             EXPECT_LE(handOvers, static_cast<int>(expected.size()));
@@ -201,9 +209,8 @@ TEST(LineBatch, LinesReachTheIntakeExactlyAsOneAtATime) {
 // gathered, and the batch is left to be dropped.
 TEST(LineBatch, AnEndedConnectionDropsTheRestOfTheRead) {
     ByteRing ring;
-    ring.init(1024);
-    static LineBatch batch;
-    batch.clear();
+    ring.init(lineRingCapacity);
+    LineBatch& batch = emptyBatch();
     const std::vector<std::uint8_t> lines(70000, '\n');
     int handOvers = 0;
     auto endAtFirst = [&](LineBatch&) { return ++handOvers > 1; };
@@ -214,9 +221,8 @@ TEST(LineBatch, AnEndedConnectionDropsTheRestOfTheRead) {
 
 TEST(LineBatch, FullBatchAndBusyRingRefuseWithoutLosingBytes) {
     ByteRing ring;
-    ring.init(1024);
-    static LineBatch batch;
-    batch.clear();
+    ring.init(lineRingCapacity);
+    LineBatch& batch = emptyBatch();
     const std::vector<std::uint8_t> line(1000, 'a');
     int taken = 0;
     for (;;) {
@@ -227,7 +233,7 @@ TEST(LineBatch, FullBatchAndBusyRingRefuseWithoutLosingBytes) {
         ++taken;
     }
     EXPECT_EQ(taken, static_cast<int>(LineBatch::capacity / (line.size() + 2)));
-    EXPECT_EQ(ring.count(), line.size());  // the refused line is still there
+    EXPECT_EQ(ring.count(), line.size());   // the refused line is still there
     EXPECT_EQ(batch.putNextLine(ring), 0);  // no room in a ring that still holds one
     ring.clear();
     EXPECT_EQ(batch.putNextLine(ring), 1);

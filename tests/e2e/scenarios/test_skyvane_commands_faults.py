@@ -25,7 +25,8 @@ def setUpModule():
     require_program()
 
 
-def start_streaming(bench):
+def start_baud_change(bench):
+    """A streaming receiver, and "Change Baudrate" to 115200 pressed: its first write seen."""
     receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=40,
                                     loop=True, family="pair")
     bench.start_program()
@@ -33,7 +34,10 @@ def start_streaming(bench):
     probe.click(START_GPS)
     wait_until(lambda: len(shown_lines(probe)) > 3, what="lines shown")
     probe.select(NEW_BAUD, 5)
-    return receiver, probe
+    wire = Wire(receiver)
+    probe.click(CHANGE_BAUD)
+    wire.take(PAIR_AT_115200)
+    return receiver, probe, wire
 
 
 def assert_nothing_more(test, receiver, wire, opens, seconds=8):
@@ -46,10 +50,7 @@ def assert_nothing_more(test, receiver, wire, opens, seconds=8):
 class CommandFaults(unittest.TestCase):
     def test_closing_the_connection_mid_sequence_drops_the_rest(self):
         with Bench(self.id()) as bench:
-            receiver, probe = start_streaming(bench)
-            wire = Wire(receiver)
-            probe.click(CHANGE_BAUD)
-            wire.take(PAIR_AT_115200)
+            receiver, probe, wire = start_baud_change(bench)
             time.sleep(1.2)  # inside the reopen: the old handle gone, the new not yet there
             probe.click(START_GPS)
             self.assertEqual(probe.state(START_GPS)["text"], "Start GPS")
@@ -61,20 +62,14 @@ class CommandFaults(unittest.TestCase):
 
     def test_closing_the_window_mid_sequence_ends_the_program_cleanly(self):
         with Bench(self.id()) as bench:
-            receiver, probe = start_streaming(bench)
-            wire = Wire(receiver)
-            probe.click(CHANGE_BAUD)
-            wire.take(PAIR_AT_115200)
+            receiver, probe, wire = start_baud_change(bench)
             self.assertEqual(probe.close(), 0)
             opens = receiver.stats()["opens"]
             assert_nothing_more(self, receiver, wire, opens)
 
     def test_a_failed_reopen_drops_the_rest_and_a_new_start_recovers(self):
         with Bench(self.id()) as bench:
-            receiver, probe = start_streaming(bench)
-            wire = Wire(receiver)
-            probe.click(CHANGE_BAUD)
-            wire.take(PAIR_AT_115200)
+            receiver, probe, wire = start_baud_change(bench)
             receiver.vanish()  # the reopen, 1.5 s after the first write, finds no port
             time.sleep(2.5)
             receiver.come_back()  # before the second pass would have reopened it
