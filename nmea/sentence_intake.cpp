@@ -10,7 +10,6 @@
 #include "intake_host.h"
 #include "receiver_state.h"
 #include "rmc.h"
-#include "serial/byte_ring.h"
 
 namespace {
 constexpr AsciiNeedle rmc{"RMC"};
@@ -18,9 +17,9 @@ constexpr AsciiNeedle gsa{"GSA"};
 constexpr AsciiNeedle gsv{"GSV"};
 }  // namespace
 
-int SentenceIntake::onLineReady(ByteRing& ring) {
+int SentenceIntake::onLine(const LineBytes& received) {
     report = LineReport();
-    takeLine(ring);
+    takeLine(received);
     applyPendingReset();
     const IndexedText indexed(lineUnits, lineLength);
     replies.parseReplies(indexed, host);
@@ -52,23 +51,17 @@ void SentenceIntake::reset() {
     gsvFields = GsvFields();
 }
 
-// Everything the ring holds is one line and its NUL. A line longer than the
-// ring arrives without either; it keeps its first 1023 units.
-void SentenceIntake::takeLine(ByteRing& ring) {
-    std::uint8_t bytes[maxLineUnits + 1];
-    const std::uint32_t held = ring.count();
-    const std::uint32_t count =
-        held < sizeof bytes ? held : static_cast<std::uint32_t>(sizeof bytes);
-    ring.pop(bytes, count);
-    ring.skip(held - count);  // only a ring larger than a line can hold more
-    for (std::uint32_t i = 0; i < count; ++i) {
-        lineUnits[i] = bytes[i];
+// A line is its bytes up to the first NUL, at most 1023 of them; only a ring
+// larger than a line could hand over more.
+void SentenceIntake::takeLine(const LineBytes& received) {
+    const std::size_t kept = received.count < maxLineUnits ? received.count : maxLineUnits;
+    // The byte search is quicker than one over units.
+    const auto* nul = static_cast<const std::uint8_t*>(std::memchr(received.bytes, 0, kept));
+    lineLength = nul == nullptr ? kept : static_cast<std::size_t>(nul - received.bytes);
+    for (std::size_t i = 0; i < lineLength; ++i) {
+        lineUnits[i] = received.bytes[i];
     }
-    const std::size_t kept = count < maxLineUnits ? count : maxLineUnits;
-    lineUnits[kept] = 0;
-    // The line ends at its first NUL; the byte search is quicker than one over units.
-    const auto* nul = static_cast<const std::uint8_t*>(std::memchr(bytes, 0, kept));
-    lineLength = nul == nullptr ? kept : static_cast<std::size_t>(nul - bytes);
+    lineUnits[lineLength] = 0;
 }
 
 void SentenceIntake::applyPendingReset() {

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "reply_recogniser.h"
+#include "serial/line_batch.h"
 #include "sentence_fields.h"
 
-class ByteRing;
 class IndexedText;
 class IntakeHost;
 struct ReceiverState;
@@ -30,9 +30,11 @@ public:
     SentenceIntake(ReceiverState& receiverState, IntakeHost& intakeHost)
         : state(receiverState), host(intakeHost) {}
 
-    // Handles the line the ring holds. Returns 1 when it was processed, 0 when
-    // the busy guard dropped it.
-    int onLineReady(ByteRing& ring);
+    // Handles one received line: the bytes the reader's ring held for it, up
+    // to its NUL (a line longer than the ring arrives without one and keeps
+    // its first 1023 units). Returns 1 when it was processed, 0 when the busy
+    // guard dropped it.
+    int onLine(const LineBytes& received);
 
     // Back to the state of a new intake: no line, no reply seen, and field
     // lists as empty as they start, since a list keeps fields between lines.
@@ -42,7 +44,7 @@ public:
     const LineReport& lastLine() const { return report; }
 
 private:
-    void takeLine(ByteRing& ring);
+    void takeLine(const LineBytes& received);
     void applyPendingReset();
     void testChecksum();
     void dispatch(const IndexedText& line);

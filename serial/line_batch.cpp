@@ -18,14 +18,13 @@ bool LineBatch::hasRoomFor(std::size_t count) const {
     return count <= capacity - lengthBytes - used;
 }
 
-int LineBatch::putNextLine(ByteRing& ring) {
+int LineBatch::nextLine(LineBytes* line) {
     if (readAt >= used) {
         return 0;
     }
     const std::size_t count = bytes[readAt] | static_cast<std::size_t>(bytes[readAt + 1]) << 8;
-    if (!ring.push(bytes + readAt + lengthBytes, static_cast<std::uint32_t>(count))) {
-        return 0;
-    }
+    line->bytes = bytes + readAt + lengthBytes;
+    line->count = count;
     readAt += lengthBytes + count;
     return 1;
 }

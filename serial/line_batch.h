@@ -11,6 +11,13 @@
 #include "byte_filter.h"
 #include "byte_ring.h"
 
+// One received line: the bytes the ring held, its LF and NUL included, or
+// the bytes an over-long line filled the ring with.
+struct LineBytes {
+    const std::uint8_t* bytes = nullptr;
+    std::size_t count = 0;
+};
+
 class LineBatch {
 public:
     static constexpr std::size_t capacity = 65536;
@@ -22,9 +29,10 @@ public:
     // Whether a line of `bytes` bytes (its LF and NUL included) still fits.
     bool hasRoomFor(std::size_t bytes) const;
 
-    // Puts the next line into the ring, which must be empty, exactly as the
-    // reader's filter had left it there. Returns 0 when no line is left.
-    int putNextLine(ByteRing& ring);
+    // The next line's bytes, exactly as the reader's filter had left them in
+    // its ring. Returns 0 when no line is left. The bytes stay valid until
+    // the batch is cleared.
+    int nextLine(LineBytes* line);
 
     std::size_t lineCount() const { return lines; }
     bool empty() const { return lines == 0; }

@@ -20,7 +20,7 @@
 namespace {
 
 // The intake as the program drives it: bytes through the reader's filter
-// into a 1024-byte ring, then one line-ready call per line feed.
+// into a 1024-byte ring, then the ring's line handed to the intake.
 struct Intake {
     // `started`: the first-fix measurement already runs, so lines are parsed.
     explicit Intake(bool started = true) {
@@ -37,7 +37,9 @@ struct Intake {
         }
         host.advanceClock(100);
         host.beginLine();
-        return intake->onLineReady(ring);
+        std::vector<std::uint8_t> bytes(ring.count());
+        ring.pop(bytes.data(), ring.count());
+        return intake->onLine(LineBytes{bytes.data(), bytes.size()});
     }
 
     ParsedSentence parsed() const { return intake->lastLine().parsed; }
@@ -234,20 +236,23 @@ TEST(SentenceIntake, LogsOnlyAcceptedLinesAsUtf16WithByteOrderMark) {
 
 namespace {
 
-// Whatever ring it is handed, the intake keeps a line's first 1023 units and
-// leaves the ring empty for the next line.
-TEST(SentenceIntake, LongerRingKeepsTheFirstUnitsAndEmpties) {
+// However many bytes it is handed, the intake keeps a line's first 1023
+// units, and a line ends at its first NUL.
+TEST(SentenceIntake, KeepsTheFirstUnitsOfALongLineAndStopsAtANul) {
     Intake intake;
-    intake.ring.init(2048);
     std::string bytes = "$GPTXT,";
     bytes += std::string(1500, 'x');
-    ASSERT_TRUE(intake.ring.push(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                 static_cast<std::uint32_t>(bytes.size())));
-    EXPECT_EQ(intake.intake->onLineReady(intake.ring), 1);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    EXPECT_EQ(intake.intake->onLine(LineBytes{data, bytes.size()}), 1);
     const std::string line = narrow(intake.intake->line());
     EXPECT_EQ(line.size(), 1023u);
     EXPECT_EQ(line.substr(0, 8), "$GPTXT,x");
-    EXPECT_EQ(intake.ring.count(), 0u);
+
+    const std::string ended("$GPTXT,a\n\0left over", 19);
+    EXPECT_EQ(intake.intake->onLine(
+                  LineBytes{reinterpret_cast<const std::uint8_t*>(ended.data()), ended.size()}),
+              1);
+    EXPECT_EQ(narrow(intake.intake->line()), "$GPTXT,a\n");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ void ReplaySession::reset() {
     // Building a state record by record costs far more than copying one.
     static const ReceiverState newState;
     ring.clear();
+    batch.clear();
     state = newState;
     intake.reset();
     host.reset();
@@ -20,10 +21,10 @@ void ReplaySession::reset() {
     lines = 0;
 }
 
-void ReplaySession::handleLine() {
+void ReplaySession::handleLine(const LineBytes& line) {
     host.advanceClock(lineMs);
     tick = host.tickCount();
     host.beginLine();
-    intake.onLineReady(ring);
+    intake.onLine(line);
     ++lines;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The sentence pipeline as a replay runs it: the reader's byte filter, the
-// byte ring, the intake, a headless host and a virtual clock.
+// The sentence pipeline as a replay runs it, the program's path of a line:
+// the reader's byte filter into its ring, the line batch, the intake, with a
+// headless host and a virtual clock in place of the windows.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,8 +9,8 @@
 #include "headless_host.h"
 #include "nmea/receiver_state.h"
 #include "nmea/sentence_intake.h"
-#include "serial/byte_filter.h"
 #include "serial/byte_ring.h"
+#include "serial/line_batch.h"
 
 class ReplaySession {
 public:
@@ -24,18 +25,19 @@ public:
     // UTC offset and log go too.
     void reset();
 
-    // Feeds received bytes; calls onLine() after every line the intake handled.
+    // Feeds received bytes as one read of the reader; calls onLine() after
+    // every line the intake handled.
     template <typename OnLine>
     void feed(const std::uint8_t* bytes, std::size_t count, OnLine&& onLine) {
-        while (count > 0) {
-            const FilteredBytes filtered = filterReceivedBytes(ring, bytes, count);
-            bytes += filtered.consumed;
-            count -= filtered.consumed;
-            if (filtered.lineEnd) {
-                handleLine();
+        gatherLines(ring, batch, bytes, count, [&](LineBatch& handed) {
+            LineBytes line;
+            while (handed.nextLine(&line)) {
+                handleLine(line);
                 onLine();
             }
-        }
+            handed.clear();
+            return true;
+        });
     }
 
     std::uint64_t lineCount() const { return lines; }
@@ -46,9 +48,10 @@ public:
     SentenceIntake intake{state, host};
 
 private:
-    void handleLine();
+    void handleLine(const LineBytes& line);
 
     ByteRing ring;
+    LineBatch batch;
     std::uint32_t lineMs;
     std::uint32_t tick = HeadlessHost::clockStart;
     std::uint64_t lines = 0;

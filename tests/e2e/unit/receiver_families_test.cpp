@@ -181,7 +181,9 @@ struct ProgramView {
     void receive(const std::string& bytes) {
         for (char c : bytes) {
             if (filterReceivedByte(ring, static_cast<std::uint8_t>(c)) == ReceivedByte::lineEnd) {
-                intake->onLineReady(ring);
+                std::vector<std::uint8_t> line(ring.count());
+                ring.pop(line.data(), ring.count());
+                intake->onLine(LineBytes{line.data(), line.size()});
                 checksumsOk.push_back(intake->lastLine().checksumOk);
             }
         }
