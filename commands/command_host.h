@@ -14,7 +14,7 @@ enum class ConnectionKind { none, port, replay };
 class CommandHost : public SentenceOutput {
 public:
     // Console and control panel.
-    virtual void appendConsoleText(const char16_t* text) = 0;
+    virtual void appendToConsole(const char16_t* text) = 0;
     virtual void setCoreVersion(const char16_t* text) = 0;
     virtual void setFirmwareVersion(const char16_t* text) = 0;
     virtual void disableColdStart() = 0;
@@ -39,13 +39,18 @@ public:
 
     // Connection. writeBytes (from SentenceOutput) is called only for a port.
     virtual ConnectionKind connectionKind() = 0;
-    // Withdraws the handle, so that the reader sees none, and closes it.
-    virtual void closePortForReopen() = 0;
+    // The four steps of a reopen at another rate.
+    // Ends the reader and closes the handle.
+    virtual void withdrawPort() = 0;
     // Opens the last path again at the rate, with line settings and timeouts
     // set again; the handle is not published yet. Returns 1, or 0 on failure.
-    virtual int openPortAgain(int baudIndex) = 0;
-    // Purges transmit then receive buffer, clears errors, publishes the handle.
-    virtual void purgeAndPublish() = 0;
+    virtual int reopenPort(int baudIndex) = 0;
+    // Purges transmit then receive buffer, clears errors, publishes the handle
+    // and reads from it again. Returns 1, or 0 when it cannot be read.
+    virtual int publishPort() = 0;
     // Purges transmit then receive buffer and clears errors on the handle.
-    virtual void purgeAndClearErrors() = 0;
+    virtual void purgePort() = 0;
+    // A reopen step failed: the rest of the command is dropped, and the
+    // connection, left without a port, is to be closed.
+    virtual void reopenFailed() = 0;
 };

@@ -129,13 +129,13 @@ void single(SequenceBuilder& b, const char16_t* console, const char16_t* sentenc
 // and timeouts set again), is purged and published after another 500 ms, and
 // purged once more 500 ms after that.
 void reopenAt(SequenceBuilder& b, int baudIndex) {
-    b.act(StepAction::closePort);
+    b.act(StepAction::withdrawPort);
     b.pause(500);
     b.withRate(StepAction::reopenPort, baudIndex);
     b.pause(500);
-    b.act(StepAction::purgeAndPublish);
+    b.act(StepAction::publishPort);
     b.pause(500);
-    b.act(StepAction::purgeAgain);
+    b.act(StepAction::purgePort);
 }
 
 void defaultMode(SequenceBuilder& b, CommandSequence& sequence) {

@@ -15,8 +15,23 @@ int CommandSet::request(Command command, std::uint32_t now) {
         default: {
             CommandRequest request;
             request.command = command;
-            return runner.request(request, now);
+            const bool queued = !runner.idle();  // else it starts at once and disables itself
+            const int accepted = runner.request(request, now);
+            if (accepted && queued) {
+                disableWhileWaiting(command);
+            }
+            return accepted;
         }
+    }
+}
+
+// A reset waiting behind another command must not be asked for again: its
+// button goes grey as it is queued, not only as it starts.
+void CommandSet::disableWhileWaiting(Command command) {
+    if (command == Command::coldStart) {
+        host.disableColdStart();
+    } else if (command == Command::factoryReset) {
+        host.disableFactoryReset();
     }
 }
 

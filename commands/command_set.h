@@ -36,6 +36,8 @@ public:
     bool idle() const { return runner.idle(); }
 
 private:
+    void disableWhileWaiting(Command command);
+
     CommandHost& host;
     CommandRunner runner;
 };

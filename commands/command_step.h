@@ -22,10 +22,10 @@ enum class StepAction : std::uint8_t {
     sendSentence,    // text, as it is
     sendChecked,     // text, checksum added
     sendFrame,       // frame
-    closePort,       // withdraw and close the handle before a reopen
+    withdrawPort,    // the reader ends and the handle is closed before a reopen
     reopenPort,      // baudIndex; a failure ends the command
-    purgeAndPublish,
-    purgeAgain,
+    publishPort,     // purged, published, read again; a failure ends the command
+    purgePort,
 };
 
 struct CommandStep {

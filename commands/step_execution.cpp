@@ -27,7 +27,7 @@ void sendStep(const CommandStep& step, CommandHost& host) {
 void panelStep(const CommandStep& step, CommandHost& host) {
     switch (step.action) {
         case StepAction::appendConsole:
-            return host.appendConsoleText(step.text);
+            return host.appendToConsole(step.text);
         case StepAction::emptyVersionFields:
             host.setCoreVersion(u"");
             return host.setFirmwareVersion(u"");
@@ -58,16 +58,15 @@ void stateStep(StepAction action, ReceiverState& state) {
 
 int portStep(const CommandStep& step, CommandHost& host) {
     switch (step.action) {
-        case StepAction::closePort:
-            host.closePortForReopen();
+        case StepAction::withdrawPort:
+            host.withdrawPort();
             return 1;
         case StepAction::reopenPort:
-            return host.openPortAgain(step.baudIndex) ? 1 : 0;
-        case StepAction::purgeAndPublish:
-            host.purgeAndPublish();
-            return 1;
+            return host.reopenPort(step.baudIndex) ? 1 : 0;
+        case StepAction::publishPort:
+            return host.publishPort() ? 1 : 0;
         default:
-            host.purgeAndClearErrors();
+            host.purgePort();
             return 1;
     }
 }
@@ -95,11 +94,15 @@ int executeStep(const CommandStep& step, CommandHost& host, ReceiverState& state
         case StepAction::sendFrame:
             sendStep(step, host);
             return 1;
-        case StepAction::closePort:
+        case StepAction::withdrawPort:
         case StepAction::reopenPort:
-        case StepAction::purgeAndPublish:
-        case StepAction::purgeAgain:
-            return portStep(step, host);
+        case StepAction::publishPort:
+        case StepAction::purgePort:
+            if (!portStep(step, host)) {
+                host.reopenFailed();
+                return 0;
+            }
+            return 1;
     }
     return 1;
 }

@@ -41,7 +41,7 @@ public:
             std::abort();
         }
     }
-    void appendConsoleText(const char16_t* t) override { readToEnd(t); }
+    void appendToConsole(const char16_t* t) override { readToEnd(t); }
     void setCoreVersion(const char16_t* t) override { readToEnd(t); }
     void setFirmwareVersion(const char16_t* t) override { readToEnd(t); }
     void disableColdStart() override {}
@@ -58,10 +58,11 @@ public:
     void startAutoSendTimer(std::uint32_t) override {}
     void stopAutoSendTimer() override {}
     ConnectionKind connectionKind() override { return kind; }
-    void closePortForReopen() override {}
-    int openPortAgain(int) override { return openResult; }
-    void purgeAndPublish() override {}
-    void purgeAndClearErrors() override {}
+    void withdrawPort() override {}
+    int reopenPort(int) override { return openResult; }
+    int publishPort() override { return openResult; }
+    void purgePort() override {}
+    void reopenFailed() override {}
 
 private:
     static void readToEnd(const char16_t* t) { textLength(t, static_cast<std::size_t>(-1)); }

@@ -88,29 +88,39 @@ TEST(CommandRunner, DropAllOrAFailedReopenEndsTheCommand) {
     bench->commands.dropAll();
     EXPECT_EQ(bench->commands.msUntilNextStep(host.now), -1);
     bench->commands.poll(host.now = 20000);
-    EXPECT_EQ(host.port.back(), PortEvent(2700, "<close>"));
+    EXPECT_EQ(host.port.back(), PortEvent(2700, "<withdraw>"));
     EXPECT_EQ(bench->commands.request(Command::vtgOn, host.now), 1);  // starts at once
     EXPECT_EQ(host.port.back(), PortEvent(20000, vtgOn));
 
-    // A failed reopen drops the rest of its command, not the queue.
-    auto failing = std::make_unique<CommandBench>();
-    failing->host.openResult = 0;
-    failing->commands.request(Command::changeBaud, 0);
-    failing->commands.request(Command::vtgOn, 0);
-    failing->host.runToEnd(failing->commands);
-    ASSERT_EQ(failing->host.port.size(), 5u);
-    EXPECT_EQ(failing->host.port[3], PortEvent(2000, "<open 5>"));
-    EXPECT_EQ(failing->host.port[4], PortEvent(2000, vtgOn));
+    // A failed reopen, or a reopened port that cannot be read, drops the rest
+    // of its command, not the queue, and says so once.
+    for (const bool publishFails : {false, true}) {
+        auto failing = std::make_unique<CommandBench>();
+        (publishFails ? failing->host.publishResult : failing->host.openResult) = 0;
+        failing->commands.request(Command::changeBaud, 0);
+        failing->commands.request(Command::vtgOn, 0);
+        failing->host.runToEnd(failing->commands);
+        const std::vector<PortEvent> tail(failing->host.port.begin() + 3,
+                                          failing->host.port.end());
+        const std::vector<PortEvent> expected =
+            publishFails ? std::vector<PortEvent>{{2000, "<open 5>"},
+                                                  {2500, "<publish>"},
+                                                  {2500, "<reopen failed>"},
+                                                  {2500, vtgOn}}
+                         : std::vector<PortEvent>{
+                               {2000, "<open 5>"}, {2000, "<reopen failed>"}, {2000, vtgOn}};
+        EXPECT_EQ(tail, expected) << publishFails;
+    }
 }
 
 // A host call may let the program handle a received line, which polls again
 // and may ask for a command.
 struct ReentrantHost : RecordingCommandHost {
     CommandSet* commands = nullptr;
-    int openPortAgain(int baudIndex) override {
+    int reopenPort(int baudIndex) override {
         commands->poll(now + 5000);
         commands->request(Command::vtgOn, now);
-        return RecordingCommandHost::openPortAgain(baudIndex);
+        return RecordingCommandHost::reopenPort(baudIndex);
     }
 };
 

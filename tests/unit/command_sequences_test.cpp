@@ -59,26 +59,26 @@ TEST(CommandSequences, EachCommandWritesItsBytesAtItsTimes) {
         {Command::defaultMode,
          {{0, "$PAIR864,0,0,921600*10\r\n"},
           {500, pair023},
-          {2500, "<close>"},
+          {2500, "<withdraw>"},
           {3000, "<open 7>"},
           {3500, "<publish>"},
           {4000, "<purge>"}}},
         {Command::changeBaud,
          {{0, baud},
           {500, pair023},
-          {1500, "<close>"},
+          {1500, "<withdraw>"},
           {2000, "<open 5>"},
           {2500, "<publish>"},
           {3000, "<purge>"},
           {3000, baud},
           {3500, pair023},
-          {4500, "<close>"},
+          {4500, "<withdraw>"},
           {5000, "<open 5>"},
           {5500, "<publish>"},
           {6000, "<purge>"},
           {6000, baud},
           {6500, pair023},
-          {7500, "<close>"},
+          {7500, "<withdraw>"},
           {8000, "<open 5>"},
           {8500, "<publish>"},
           {9000, "<purge>"}}},
@@ -140,7 +140,7 @@ TEST(CommandSequences, NoRateOrNoPortLeavesOutOnlyWhatNeedsIt) {
         RecordingCommandHost host;
         host.kind = kind;
         const std::vector<PortEvent> reopen = {
-            {2500, "<close>"}, {3000, "<open 7>"}, {3500, "<publish>"}, {4000, "<purge>"}};
+            {2500, "<withdraw>"}, {3000, "<open 7>"}, {3500, "<publish>"}, {4000, "<purge>"}};
         EXPECT_EQ(run(Command::defaultMode, host), reopen);
         EXPECT_EQ(run(Command::coldStart, host), reopen) << "nothing added";
     }

@@ -12,7 +12,7 @@
 #include "commands/receiver_frames.h"
 #include "nmea/receiver_state.h"
 
-// Time after `base`, and the bytes written or "<close>", "<open N>",
+// Time after `base`, and the bytes written or "<withdraw>", "<open N>",
 // "<publish>", "<purge>".
 using PortEvent = std::pair<std::uint32_t, std::string>;
 
@@ -35,6 +35,7 @@ public:
     int baudList = 1;
     int newRate = 5;
     int openResult = 1;
+    int publishResult = 1;
     std::u16string sendField, modField, periodField;
 
     // What they did.
@@ -46,7 +47,7 @@ public:
     void writeBytes(const std::uint8_t* b, std::size_t n) override {
         onPort(std::string(reinterpret_cast<const char*>(b), n));
     }
-    void appendConsoleText(const char16_t* t) override { onPanel("console " + narrowed(t)); }
+    void appendToConsole(const char16_t* t) override { onPanel("console " + narrowed(t)); }
     void setCoreVersion(const char16_t* t) override { onPanel("core [" + narrowed(t) + "]"); }
     void setFirmwareVersion(const char16_t* t) override { onPanel("fw [" + narrowed(t) + "]"); }
     void disableColdStart() override { onPanel("disable cold start"); }
@@ -65,13 +66,17 @@ public:
     void startAutoSendTimer(std::uint32_t ms) override { onPanel("timer " + std::to_string(ms)); }
     void stopAutoSendTimer() override { onPanel("timer stop"); }
     ConnectionKind connectionKind() override { return kind; }
-    void closePortForReopen() override { onPort("<close>"); }
-    int openPortAgain(int index) override {
+    void withdrawPort() override { onPort("<withdraw>"); }
+    int reopenPort(int index) override {
         onPort("<open " + std::to_string(index) + ">");
         return openResult;
     }
-    void purgeAndPublish() override { onPort("<publish>"); }
-    void purgeAndClearErrors() override { onPort("<purge>"); }
+    int publishPort() override {
+        onPort("<publish>");
+        return publishResult;
+    }
+    void purgePort() override { onPort("<purge>"); }
+    void reopenFailed() override { onPort("<reopen failed>"); }
 
     // Polls at each time the set asks for, until nothing is left.
     void runToEnd(CommandSet& commands) {
