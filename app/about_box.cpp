@@ -1,14 +1,14 @@
-#include "about.h"
+#include "about_box.h"
 
 #include "res/resource.h"
 
-CAbout::CAbout(HINSTANCE instance, HWND owner) {
+CAboutBox::CAboutBox(HINSTANCE instance, HWND owner) {
     DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, dialogAdapter,
                     reinterpret_cast<LPARAM>(this));
 }
 
 // It has no buttons: Escape and the caption's close box both arrive as IDCANCEL.
-LRESULT CAbout::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
+LRESULT CAboutBox::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         return 1;
     }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cwnd.h"
+#include "window/cwnd.h"
 
 // The About box: shown modally for as long as the object is being constructed.
-class CAbout : public CWnd {
+class CAboutBox : public CWnd {
 public:
-    CAbout(HINSTANCE instance, HWND owner);
+    CAboutBox(HINSTANCE instance, HWND owner);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 };

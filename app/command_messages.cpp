@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "app/messages.h"
+#include "window/messages.h"
 
 namespace {
 

@@ -3,23 +3,19 @@
 
 #include <iterator>
 
-#include "app/base_wnd.h"
-#include "app/messages.h"
+#include "app/main_window.h"
 #include "app/replay_file_dialog.h"
 #include "base/wide_win32.h"
 #include "res/resource.h"
-#include "serial/connection_win32.h"
+#include "serial/baud_rates.h"
 #include "serial/port_label.h"
+#include "window/messages.h"
 
-int CBaseWnd::onConnectionToggle() {
+int CMainWindow::onConnectionToggle() {
     controlPanel.enable(IDC_START_GPS, false);
-    if (connectionActive()) {
-        dropCommands();  // nothing of a running command reopens a closed port
+    if (connection.active()) {
         closeConnection();
-        controlPanel.flushConsole();  // a fast stream's waiting lines are shown as it ends
-        controlPanel.setConnectionRunning(0);
         controlPanel.enable(IDC_START_GPS, true);
-        readSettings();  // an edited settings file takes effect now
         return 1;
     }
     const int opened = startConnection();
@@ -28,9 +24,19 @@ int CBaseWnd::onConnectionToggle() {
     return opened;
 }
 
+// Lines the reader had handed over are taken in before it ends; nothing
+// arrives once the port is closed.
+void CMainWindow::closeConnection() {
+    dropCommands();  // nothing of a running command reopens a closed port
+    connection.close();
+    controlPanel.flushConsole();  // a fast stream's waiting lines are shown as it ends
+    controlPanel.setConnectionRunning(0);
+    readSettings();  // an edited settings file takes effect now
+}
+
 // A start without a selected source or rate fails: there is nothing to open,
 // and no rate must be read from outside the table.
-int CBaseWnd::startConnection() {
+int CMainWindow::startConnection() {
     const HWND sources = controlPanel.control(IDC_COM_PORT);
     const LRESULT source = SendMessageW(sources, CB_GETCURSEL, 0, 0);
     const LRESULT rate = SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_GETCURSEL, 0, 0);
@@ -53,8 +59,8 @@ int CBaseWnd::startConnection() {
 // "Log File" asks for a recording to replay; any other label names a port.
 // A reader left from an earlier connection is stopped before the file dialog
 // opens, so that no line of it reaches the cleared state while the dialog waits.
-int CBaseWnd::openSource(const char16_t* label, int baudIndex) {
-    if (!stopReader(readerStopLimitMs)) {
+int CMainWindow::openSource(const char16_t* label, int baudIndex) {
+    if (!connection.discardLeftoverReader()) {
         return 0;
     }
     const bool replay = isReplayLabel(label);
@@ -63,5 +69,18 @@ int CBaseWnd::openSource(const char16_t* label, int baudIndex) {
     if (!chosen) {
         return 0;
     }
-    return openConnection(path, replay, baudIndex, handle(), MSG_LINE_READY);
+    return connection.open(path, replay, baudIndex, LineReceiver{handle(), MSG_LINE_READY});
+}
+
+// A reopen at another rate that failed leaves the connection without a
+// port: it is closed as the operator's "Close GPS" would, and says why.
+void CMainWindow::onReopenFailed() {
+    if (!commandHost.takeReopenFailure() || !connection.active()) {
+        return;  // not from the commands, or the operator closed it meanwhile
+    }
+    closeConnection();
+    controlPanel.showConnectionClosed();
+    controlPanel.appendToConsole(
+        L"Reopen ERROR!! The port could not be opened at the new rate; the connection is "
+        L"closed.\r\n");
 }

@@ -2,16 +2,15 @@
 
 #include <iterator>
 
-#include "app/base_wnd.h"
+#include "app/main_window.h"
 #include "base/wide_win32.h"
 #include "nmea/field_scan.h"
 #include "res/resource.h"
-#include "serial/log_file_win32.h"
 #include "serial/log_path.h"
 
 // A log that cannot start leaves everything as it was before the tick, so the
 // operator can pick another name and try again.
-void CBaseWnd::refuseLogStart(bool reportError) {
+void CMainWindow::refuseLogStart(bool reportError) {
     controlPanel.setChecked(IDC_LOG_FILE, false);
     if (reportError) {
         controlPanel.showConsoleMessage(L"Log File ERROR!!");
@@ -20,7 +19,7 @@ void CBaseWnd::refuseLogStart(bool reportError) {
 
 // The check box posts the log messages and never reads their result, which is
 // 0 whatever happens; a refused start shows in the console instead.
-int CBaseWnd::onLogStart() {
+int CMainWindow::onLogStart() {
     wchar_t executable[260];
     ZeroMemory(executable, sizeof executable);
     const DWORD executableLength = GetModuleFileNameW(GetModuleHandleW(nullptr), executable,
@@ -42,24 +41,23 @@ int CBaseWnd::onLogStart() {
         return 0;
     }
     if (scanDecimal(asText16(modText), 0, &offset)) {
-        signalOffset = offset;
+        graphicsPanel.setSignalOffset(offset);
     }
-    if (built == LogPathResult::tooLong || executableCut || !createLogFile(asWide(path.c_str()))) {
+    if (built == LogPathResult::tooLong || executableCut || !log.create(asWide(path.c_str()))) {
         refuseLogStart(true);
         return 0;
     }
-    // Name and offset stay fixed while the log runs.
-    controlPanel.enable(IDC_LOG_NAME, false);
-    controlPanel.enable(IDC_MOD, false);
+    graphicsPanel.setLogging(true);
+    controlPanel.showLogRunning(true);
     return 0;
 }
 
-int CBaseWnd::onLogStop() {
-    if (!logOpen()) {
+int CMainWindow::onLogStop() {
+    if (!log.isOpen()) {
         return 0;
     }
-    closeLogFile();
-    controlPanel.enable(IDC_LOG_NAME, true);
-    controlPanel.enable(IDC_MOD, true);
+    log.close();
+    graphicsPanel.setLogging(false);
+    controlPanel.showLogRunning(false);
     return 0;
 }

@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "app/base_wnd.h"
+#include "app/main_window.h"
 #include "res/resource.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    auto mainWindow = std::make_unique<CBaseWnd>();
+    auto mainWindow = std::make_unique<CMainWindow>();
     if (!mainWindow->initInstance(instance, showCommand)) {
         return 0;
     }

@@ -1,33 +1,20 @@
-#include "base_wnd.h"
+#include "main_window.h"
 
 #include <dbt.h>
 
 #include <iterator>
 
-#include "app/about.h"
+#include "app/about_box.h"
 #include "app/command_messages.h"
-#include "app/messages.h"
 #include "app/settings.h"
 #include "res/resource.h"
-#include "serial/connection_win32.h"
-#include "serial/log_file_win32.h"
+#include "serial/baud_rates.h"
+#include "window/messages.h"
 
-HINSTANCE moduleInstance = nullptr;
-
-namespace {
-
-// Set while WM_CREATE runs (and for good when it fails): activation, device
-// arrival and exit are ignored until the panels exist.
-int creating = 0;
-unsigned char devicePending = 0;
-
-wchar_t className[512];
-wchar_t windowTitle[512];
-
-}  // namespace
-
-int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
-    moduleInstance = instance;
+int CMainWindow::initInstance(HINSTANCE moduleInstance, int showCommand) {
+    instance = moduleInstance;
+    wchar_t className[512];
+    wchar_t windowTitle[512];
     LoadStringW(instance, IDS_APP_TITLE, className, static_cast<int>(std::size(className)));
     LoadStringW(instance, IDS_APP_TITLE, windowTitle, static_cast<int>(std::size(windowTitle)));
 
@@ -54,11 +41,10 @@ int CBaseWnd::initInstance(HINSTANCE instance, int showCommand) {
     controlPanel.setOwner(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    SetTimer(window, IDT_TICK, 1200, nullptr);
     return 1;
 }
 
-LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             return onCreate(window);
@@ -86,11 +72,14 @@ LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case MSG_CONNECTION_TOGGLE:
             return onConnectionToggle();
         case MSG_LINE_READY:
-            return onLineReady(*reinterpret_cast<LineBatch*>(lParam));
+            return onLineReady(lParam);
         case MSG_LOG_START:
             return onLogStart();
         case MSG_LOG_STOP:
             return onLogStop();
+        case MSG_REOPEN_FAILED:
+            onReopenFailed();
+            return 0;
         default: {
             Command command;
             if (commandForMessage(message, &command)) {
@@ -101,14 +90,14 @@ LRESULT CBaseWnd::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-LRESULT CBaseWnd::onCreate(HWND window) {
-    creating = 1;
+LRESULT CMainWindow::onCreate(HWND window) {
+    creating = true;
     intakeHost.setMainWindow(window);
     commandHost.setMainWindow(window);
     RECT client;
     GetClientRect(window, &client);
-    graphicsPanel.setSkyBitmap(LoadBitmapW(moduleInstance, MAKEINTRESOURCEW(IDB_PANEL)));
-    if (!controlPanel.create(moduleInstance, window)) {
+    graphicsPanel.setSkyBitmap(LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_PANEL)));
+    if (!controlPanel.create(instance, window)) {
         return -1;
     }
     const int half = (client.bottom - client.top) / 2;
@@ -116,7 +105,7 @@ LRESULT CBaseWnd::onCreate(HWND window) {
     MoveWindow(controlPanel.handle(), client.left, client.top, client.right, client.top + half,
                TRUE);
     ShowWindow(controlPanel.handle(), SW_SHOW);
-    if (!graphicsPanel.create(moduleInstance, window)) {
+    if (!graphicsPanel.create(instance, window)) {
         return -1;
     }
     SetParent(graphicsPanel.handle(), window);
@@ -124,41 +113,35 @@ LRESULT CBaseWnd::onCreate(HWND window) {
                TRUE);
     ShowWindow(graphicsPanel.handle(), SW_SHOW);
     readSettings();
-    rxRing.init(lineRingCapacity);
-    creating = 0;
+    creating = false;
     return 0;
 }
 
-// The reader is stopped and waited for, so nothing touches the ring or the
-// state once the window is gone.
-void CBaseWnd::onDestroy() {
+// The reader is stopped and waited for, so nothing touches the state once
+// the window is gone.
+void CMainWindow::onDestroy() {
     KillTimer(handle(), IDT_DEVICE_CHANGE);
     DeleteObject(graphicsPanel.skyBitmap());
     dropCommands();  // no step of a running command outlives the window
-    if (connectionActive()) {
-        closeConnection();
-    }
-    stopReader(readerStopLimitMs);
-    if (logOpen()) {
-        closeLogFile();
-    }
+    connection.close();
+    log.close();
     PostQuitMessage(0);
 }
 
-void CBaseWnd::onActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_ACTIVE && creating == 0) {
+void CMainWindow::onActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_ACTIVE && !creating) {
         graphicsPanel.requestRepaint();
     }
 }
 
-void CBaseWnd::onCommand(int command) {
+void CMainWindow::onCommand(int command) {
     switch (command) {
         case IDM_ABOUT: {
-            CAbout about(moduleInstance, handle());
+            CAboutBox about(instance, handle());
             break;
         }
         case IDM_EXIT:
-            if (creating == 0) {
+            if (!creating) {
                 KillTimer(handle(), IDT_DEVICE_CHANGE);
                 PostMessageW(handle(), WM_CLOSE, 0, 0);
             }
@@ -175,16 +158,18 @@ void CBaseWnd::onCommand(int command) {
     }
 }
 
-void CBaseWnd::onTimer(UINT_PTR id) {
+void CMainWindow::onTimer(UINT_PTR id) {
     switch (id) {
         case IDT_DEVICE_CHANGE:
             KillTimer(handle(), IDT_DEVICE_CHANGE);
-            devicePending = 0;
+            devicePending = false;
             break;
         case IDT_AUTO_SEND:
             SendMessageW(handle(), MSG_SEND_TEXT, 0, 0);
             break;
         case IDT_COMMAND_STEP:
+            // A window timer fires until killed; the next step sets its own.
+            KillTimer(handle(), IDT_COMMAND_STEP);
             commandTimerArmed = false;
             runCommandSteps();
             break;
@@ -193,37 +178,45 @@ void CBaseWnd::onTimer(UINT_PTR id) {
     }
 }
 
-LRESULT CBaseWnd::onDeviceChange(WPARAM event) {
-    if (event != DBT_DEVICEARRIVAL || creating != 0) {
+LRESULT CMainWindow::onDeviceChange(WPARAM event) {
+    if (event != DBT_DEVICEARRIVAL || creating) {
         return 1;
     }
     Sleep(500);  // let the new device settle
-    if (devicePending == 0) {
-        devicePending = 1;
+    if (!devicePending) {
+        devicePending = true;
         SetTimer(handle(), IDT_DEVICE_CHANGE, 2000, nullptr);
     }
     return 1;
 }
 
 // Every line of the batch goes through the intake in order, as if each had
-// come with a message of its own. Returns how many were taken in.
-int CBaseWnd::onLineReady(LineBatch& batch) {
-    if (readerBeingStopped()) {
-        return 0;  // from a connection that is ending, not for this one's state
+// come with a message of its own. Only the batch the current reader is
+// handing over is taken: the message can come from anywhere, and its lParam
+// is a pointer only when it comes from that reader. Returns how many lines
+// were taken in.
+int CMainWindow::onLineReady(LPARAM lParam) {
+    LineBatch* batch = connection.acceptHandedOverBatch(lParam);
+    if (batch == nullptr) {
+        return 0;
     }
     int taken = 0;
-    while (batch.putNextLine(rxRing)) {
-        taken += intake.onLineReady(rxRing);
-        if (!commands.idle()) {
-            runCommandSteps();  // steps stay on time while lines keep the thread busy
+    if (!connection.dropsHandedOverLines()) {  // else from a connection that is ending
+        LineBytes line;
+        while (batch->nextLine(&line)) {
+            taken += intake.onLine(line);
+            if (!commands.idle()) {
+                runCommandSteps();  // steps stay on time while lines keep the thread busy
+            }
         }
     }
+    connection.finishHandedOverBatch();
     return taken;
 }
 
-void CBaseWnd::readSettings() {
+void CMainWindow::readSettings() {
     const Settings settings = readSettingsFile();
-    viewFlags = settings.views;
+    graphicsPanel.setViews(settings.views);
     if (settings.defaultBaudRate != 0) {
         // 1 to 8 selects that rate. Any other value clears the selection, so a
         // start then fails cleanly: asked for an item it does not hold, the

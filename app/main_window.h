@@ -1,30 +1,28 @@
 #pragma once
 // The main window: the hub through which every operator action, every
-// received line and every timer passes.
+// received line and every timer passes. It owns the receiver state, both
+// panels, the connection and the log, and hands each its part.
 
 #include <windows.h>
 
-#include "app/cwnd.h"
 #include "app/window_command_host.h"
 #include "app/window_intake_host.h"
 #include "commands/command_set.h"
 #include "nmea/receiver_state.h"
 #include "nmea/sentence_intake.h"
-#include "serial/byte_ring.h"
-#include "serial/line_batch.h"
-#include "ui/backup_dlg.h"
-#include "ui/restore_dlg.h"
+#include "serial/connection_win32.h"
+#include "serial/log_file_win32.h"
+#include "ui/control_panel.h"
+#include "ui/graphics_panel.h"
+#include "window/cwnd.h"
 
-class CBaseWnd : public CWnd {
+class CMainWindow : public CWnd {
 public:
-    CBaseWnd() = default;
+    CMainWindow() = default;
 
     // Registers the class, creates and shows the window. Returns 1 when shown.
     int initInstance(HINSTANCE instance, int showCommand);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    int onLineReady(LineBatch& batch);
-    void readSettings();
 
 private:
     LRESULT onCreate(HWND window);
@@ -33,9 +31,13 @@ private:
     void onCommand(int command);
     void onTimer(UINT_PTR id);
     LRESULT onDeviceChange(WPARAM event);
+    int onLineReady(LPARAM lParam);
+    void readSettings();
     int onConnectionToggle();
     int startConnection();
     int openSource(const char16_t* label, int baudIndex);
+    void closeConnection();
+    void onReopenFailed();
     int onLogStart();
     int onLogStop();
     void refuseLogStart(bool reportError);
@@ -44,18 +46,22 @@ private:
     void scheduleCommandSteps();
     void dropCommands();
 
+    HINSTANCE instance = nullptr;
+    // Set while WM_CREATE runs (and for good when it fails): activation,
+    // device arrival and exit are ignored until the panels exist.
+    bool creating = false;
+    bool devicePending = false;
+
     ReceiverState state;
     // Built in this order, the control panel first.
-    CBackupDlg controlPanel;
-    CRestoreDlg graphicsPanel{state};
-    WindowIntakeHost intakeHost{controlPanel, graphicsPanel};
+    CControlPanel controlPanel;
+    CGraphicsPanel graphicsPanel{state};
+    SerialConnection connection;
+    LogFile log;
+    WindowIntakeHost intakeHost{controlPanel, graphicsPanel, log};
     SentenceIntake intake{state, intakeHost};
-    WindowCommandHost commandHost{controlPanel};
+    WindowCommandHost commandHost{controlPanel, graphicsPanel, connection};
     CommandSet commands{commandHost, state};
-    // The intake takes each handed-over line out of this ring.
-    ByteRing rxRing;
     bool commandTimerArmed = false;
     DWORD commandTimerDue = 0;
 };
-
-extern HINSTANCE moduleInstance;

@@ -2,23 +2,23 @@
 // queues a timed sequence, and a timer (and every received line) runs its
 // steps when they are due, so nothing sleeps on this thread.
 
-#include "app/base_wnd.h"
+#include "app/main_window.h"
 #include "res/resource.h"
 
-int CBaseWnd::onReceiverCommand(Command command) {
+int CMainWindow::onReceiverCommand(Command command) {
     const int result = commands.request(command, GetTickCount());
     scheduleCommandSteps();
     return result;
 }
 
-void CBaseWnd::runCommandSteps() {
+void CMainWindow::runCommandSteps() {
     commands.poll(GetTickCount());
     scheduleCommandSteps();
 }
 
 // The timer is set only when none is armed or the next step's time has
 // changed: this runs after every received line.
-void CBaseWnd::scheduleCommandSteps() {
+void CMainWindow::scheduleCommandSteps() {
     const DWORD now = GetTickCount();
     const int wait = commands.msUntilNextStep(now);
     if (wait < 0) {
@@ -39,7 +39,7 @@ void CBaseWnd::scheduleCommandSteps() {
     commandTimerDue = due;
 }
 
-void CBaseWnd::dropCommands() {
+void CMainWindow::dropCommands() {
     commands.dropAll();
     scheduleCommandSteps();
 }

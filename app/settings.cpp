@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-ViewFlags viewFlags;
-
 namespace {
 
 const char* const settingsFile = ".//skyvane.ini";

@@ -4,9 +4,6 @@
 
 #include "ui/view_flags.h"
 
-// Which constellation groups the signal panel draws; all until the first read.
-extern ViewFlags viewFlags;
-
 struct Settings {
     // 0: leave the rate selection; 1 to 8: select that rate; anything else:
     // no rate selected, so a start fails until the operator picks one.

@@ -3,17 +3,17 @@
 #include "base/wide_win32.h"
 #include "res/resource.h"
 #include "serial/connection_win32.h"
-#include "serial/log_file_win32.h"
-#include "ui/backup_dlg.h"
+#include "ui/control_panel.h"
+#include "ui/graphics_panel.h"
+#include "window/messages.h"
 
 // One write of the whole line; the result is not looked at, as a receiver
 // that is gone simply does not answer.
 void WindowCommandHost::writeBytes(const std::uint8_t* bytes, std::size_t count) {
-    DWORD written = 0;
-    WriteFile(portHandle.load(), bytes, static_cast<DWORD>(count), &written, nullptr);
+    connection.writeToPort(bytes, count);
 }
 
-void WindowCommandHost::appendConsoleText(const char16_t* text) {
+void WindowCommandHost::appendToConsole(const char16_t* text) {
     controlPanel.appendToConsole(asWide(text));
 }
 
@@ -81,7 +81,7 @@ void WindowCommandHost::untickAuto() {
 }
 
 void WindowCommandHost::setSignalOffset(std::int32_t offset) {
-    signalOffset = offset;
+    graphicsPanel.setSignalOffset(offset);
 }
 
 void WindowCommandHost::startAutoSendTimer(std::uint32_t periodMs) {
@@ -93,24 +93,38 @@ void WindowCommandHost::stopAutoSendTimer() {
 }
 
 ConnectionKind WindowCommandHost::connectionKind() {
-    if (!connectionOpen()) {
+    if (!connection.hasPort()) {
         return ConnectionKind::none;
     }
-    return connectionIsReplay() ? ConnectionKind::replay : ConnectionKind::port;
+    return connection.isReplay() ? ConnectionKind::replay : ConnectionKind::port;
 }
 
-void WindowCommandHost::closePortForReopen() {
-    withdrawPortForReopen();
+void WindowCommandHost::withdrawPort() {
+    connection.withdrawPort();
 }
 
-int WindowCommandHost::openPortAgain(int baudIndex) {
-    return reopenPort(baudIndex);
+int WindowCommandHost::reopenPort(int baudIndex) {
+    return connection.reopenPort(baudIndex);
 }
 
-void WindowCommandHost::purgeAndPublish() {
-    publishReopenedPort();
+int WindowCommandHost::publishPort() {
+    return connection.publishPort();
 }
 
-void WindowCommandHost::purgeAndClearErrors() {
-    purgePort();
+void WindowCommandHost::purgePort() {
+    connection.purgePort();
+}
+
+// Closing the connection waits for its reader, which must not happen inside
+// a step (it may run while the reader hands over lines): the main window does
+// it once this message comes.
+void WindowCommandHost::reopenFailed() {
+    reopenFailure = true;
+    PostMessageW(mainWindow, MSG_REOPEN_FAILED, 0, 0);
+}
+
+bool WindowCommandHost::takeReopenFailure() {
+    const bool failed = reopenFailure;
+    reopenFailure = false;
+    return failed;
 }

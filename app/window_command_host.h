@@ -1,21 +1,28 @@
 #pragma once
 // The receiver commands' surroundings in the desktop program: the control
-// panel, the main window's title and timers, and the serial connection.
+// panel, the graphics panel's signal offset, the main window's title and
+// timers, and the serial connection.
 
 #include <windows.h>
 
 #include "commands/command_host.h"
 
-class CBackupDlg;
+class CControlPanel;
+class CGraphicsPanel;
+class SerialConnection;
 
 class WindowCommandHost : public CommandHost {
 public:
-    explicit WindowCommandHost(CBackupDlg& controlDialog) : controlPanel(controlDialog) {}
+    WindowCommandHost(CControlPanel& control, CGraphicsPanel& graphics,
+                      SerialConnection& serialConnection)
+        : controlPanel(control), graphicsPanel(graphics), connection(serialConnection) {}
 
     void setMainWindow(HWND window) { mainWindow = window; }
+    // True once after a reopen failed; the main window then closes the connection.
+    bool takeReopenFailure();
 
     void writeBytes(const std::uint8_t* bytes, std::size_t count) override;
-    void appendConsoleText(const char16_t* text) override;
+    void appendToConsole(const char16_t* text) override;
     void setCoreVersion(const char16_t* text) override;
     void setFirmwareVersion(const char16_t* text) override;
     void disableColdStart() override;
@@ -32,15 +39,19 @@ public:
     void startAutoSendTimer(std::uint32_t periodMs) override;
     void stopAutoSendTimer() override;
     ConnectionKind connectionKind() override;
-    void closePortForReopen() override;
-    int openPortAgain(int baudIndex) override;
-    void purgeAndPublish() override;
-    void purgeAndClearErrors() override;
+    void withdrawPort() override;
+    int reopenPort(int baudIndex) override;
+    int publishPort() override;
+    void purgePort() override;
+    void reopenFailed() override;
 
 private:
     void readField(int id, char16_t* text, std::size_t size);
     int listPosition(int id);
 
-    CBackupDlg& controlPanel;
+    CControlPanel& controlPanel;
+    CGraphicsPanel& graphicsPanel;
+    SerialConnection& connection;
     HWND mainWindow = nullptr;
+    bool reopenFailure = false;
 };

@@ -4,8 +4,8 @@
 #include "base/wide_win32.h"
 #include "res/resource.h"
 #include "serial/log_file_win32.h"
-#include "ui/backup_dlg.h"
-#include "ui/restore_dlg.h"
+#include "ui/control_panel.h"
+#include "ui/graphics_panel.h"
 
 void WindowIntakeHost::setConsoleColor(ConsoleColor color) {
     switch (color) {
@@ -59,8 +59,15 @@ void WindowIntakeHost::enableResetButtons() {
     controlPanel.enable(IDC_FACTORY_RESET, true);
 }
 
+// A log the file system stops taking (a full disk, its folder gone) ends
+// with the lines written whole; the stream, the console and the panel go on.
 void WindowIntakeHost::logSentence(const char16_t* line, std::size_t units) {
-    writeLogLine(line, units);
+    if (log.writeLine(line, units)) {
+        return;
+    }
+    graphicsPanel.setLogging(false);
+    controlPanel.showConsoleMessage(L"Log File ERROR!!");
+    controlPanel.showLogRunning(false);
 }
 
 std::uint32_t WindowIntakeHost::tickCount() {

@@ -7,13 +7,14 @@
 
 #include "nmea/intake_host.h"
 
-class CBackupDlg;
-class CRestoreDlg;
+class CControlPanel;
+class CGraphicsPanel;
+class LogFile;
 
 class WindowIntakeHost : public IntakeHost {
 public:
-    WindowIntakeHost(CBackupDlg& controlDialog, CRestoreDlg& graphicsDialog)
-        : controlPanel(controlDialog), graphicsPanel(graphicsDialog) {}
+    WindowIntakeHost(CControlPanel& control, CGraphicsPanel& graphics, LogFile& logFile)
+        : controlPanel(control), graphicsPanel(graphics), log(logFile) {}
 
     void setMainWindow(HWND window) { mainWindow = window; }
 
@@ -32,7 +33,8 @@ public:
     int utcToLocal(const CivilTime& utc, CivilTime* local) override;
 
 private:
-    CBackupDlg& controlPanel;
-    CRestoreDlg& graphicsPanel;
+    CControlPanel& controlPanel;
+    CGraphicsPanel& graphicsPanel;
+    LogFile& log;
     HWND mainWindow = nullptr;
 };

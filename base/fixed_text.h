@@ -31,6 +31,12 @@ public:
 
     void assignAscii(const char* source) { widenText(units, N, source); }
 
+    // Adds up to the room left of the NUL-terminated source.
+    void append(const char16_t* source) {
+        const std::size_t at = length();
+        copyText(units + at, N - at, source);
+    }
+
     // snprintf into bytes, then widened; all formatted text is ASCII.
     void format(const char* pattern, ...)
 #if defined(__GNUC__) || defined(__clang__)

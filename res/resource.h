@@ -47,5 +47,4 @@
 // Timers of the main window
 #define IDT_DEVICE_CHANGE 4096
 #define IDT_AUTO_SEND 4098
-#define IDT_TICK 4099
 #define IDT_COMMAND_STEP 4100

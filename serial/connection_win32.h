@@ -1,51 +1,87 @@
 #pragma once
 // The connection to one receiver: a serial port at one of eight rates, or a
-// recorded log replayed in place of a port, read by one reader thread.
+// recorded log replayed in place of a port, read by one reader thread. The
+// main window owns it; everything here runs on the user-interface thread.
 
 #include <windows.h>
 
-#include <atomic>
+#include <cstddef>
+#include <cstdint>
 
-#include "serial/baud_rates.h"
 #include "serial/port_label.h"
+#include "serial/reader_thread_win32.h"
 
-// Absent (INVALID_HANDLE_VALUE) when there is no connection and during a reopen.
-extern std::atomic<HANDLE> portHandle;
-extern std::atomic<LONG> readerRunning;
-extern PortPath portPath;
+class LineBatch;
 
-inline bool connectionOpen() {
-    return portHandle.load() != INVALID_HANDLE_VALUE;
-}
-
-// Opens the path (a serial port at the rate, or a recording to replay) and
-// starts its reader, which sends each batch of received lines to the window
-// with the message (lParam: the batch) and waits until it is handled.
-// Returns 1 when the connection is open, 0 otherwise.
-int openConnection(const PortPath& path, bool isReplay, int baudIndex, HWND notifyWindow,
-                   UINT lineMessage);
-int closeConnection();
-// An open handle, or a reopen between withdrawing one handle and publishing
-// the next: the operator's connection goes on through it.
-bool connectionActive();
-
-// A reopen at another rate, in the steps a command times: withdraw and close
-// the handle (the reader waits), open the path again at the rate (1, or 0
-// when it cannot be opened: the connection is then left without a handle),
-// purge and publish the new handle. purgePort purges the published one.
-void withdrawPortForReopen();
-int reopenPort(int baudIndex);
-void publishReopenedPort();
-void purgePort();
-
-// How long a start, or the window's end, waits for an earlier reader to end.
+// How long a start, a stop or the window's end waits for a reader to end.
 constexpr DWORD readerStopLimitMs = 2000;
 
-// Stops a reader left from an earlier connection and waits until it has ended,
-// still answering the line-ready message it may be sending meanwhile. Returns 1
-// when no reader is left, 0 when one is still running after the wait.
-int stopReader(DWORD timeoutMs);
-// True while stopReader waits: a line handed over then must not be taken in.
-bool readerBeingStopped();
-// True while the connection (open or being reopened) is a replayed recording.
-bool connectionIsReplay();
+class SerialConnection {
+public:
+    SerialConnection() = default;
+    ~SerialConnection();
+    SerialConnection(const SerialConnection&) = delete;
+    SerialConnection& operator=(const SerialConnection&) = delete;
+
+    // Opens the path (a serial port at the rate, or a recording to replay) and
+    // starts its reader, which sends each batch of received lines to the
+    // receiver and waits until it is handled. A reader left from an earlier
+    // connection is stopped first, and what it hands over meanwhile is dropped.
+    // Returns 1 when the connection is open, 0 otherwise.
+    int open(const PortPath& path, bool isReplay, int baudIndex, LineReceiver receiver);
+    // Stops a reader left from an earlier connection, dropping what it hands
+    // over meanwhile. Returns 1 when none is left, 0 when one still runs.
+    int discardLeftoverReader();
+    // Stops the reader (the lines it hands over meanwhile are still taken in,
+    // so nothing arrives after this returns) and closes the port. Returns 1.
+    int close();
+
+    // An open handle, or a reopen between withdrawing one handle and
+    // publishing the next: the operator's connection goes on through it.
+    bool active() const;
+    bool hasPort() const { return port != INVALID_HANDLE_VALUE; }
+    bool isReplay() const { return replaying; }
+
+    // The batch a message's lParam carries, when it is the one the current
+    // reader is handing over right now; null for anything else, such as a
+    // message from another program. Call finishHandedOverBatch when done.
+    LineBatch* acceptHandedOverBatch(LPARAM lParam);
+    void finishHandedOverBatch() { takingBatch = false; }
+    // True while a start waits for an earlier reader: its lines belong to no connection.
+    bool dropsHandedOverLines() const { return droppingLines; }
+
+    // One write of all the bytes, which does not wait behind a pending read.
+    // Returns 1 when all were written, 0 otherwise (no port, a replay, a failure).
+    int writeToPort(const std::uint8_t* bytes, std::size_t count);
+
+    // A reopen at another rate, in the steps a command times: withdraw the
+    // port (the reader ends, the handle is closed), reopen the path at the
+    // rate (0 when it cannot be opened), publish the new handle with a new
+    // reader, purge the published handle.
+    void withdrawPort();
+    int reopenPort(int baudIndex);
+    int publishPort();
+    void purgePort();
+
+private:
+    int startReader();
+    void signalReaderStop();
+    int waitForReaderEnd(DWORD timeoutMs);
+    void closePort();
+    void closeReopened();
+
+    PortPath path;
+    bool replaying = false;
+    HANDLE port = INVALID_HANDLE_VALUE;
+    // A reopen runs in timed steps: between withdrawing the old handle and
+    // publishing the new one the connection lives on without a handle.
+    bool reopening = false;
+    HANDLE reopened = INVALID_HANDLE_VALUE;
+    HANDLE writeEvent = nullptr;
+
+    LineReceiver lineReceiver;
+    ReaderContext* reader = nullptr;
+    HANDLE readerThread = nullptr;
+    bool takingBatch = false;
+    bool droppingLines = false;
+};

@@ -7,18 +7,28 @@
 #include <cstddef>
 #include <cstdint>
 
-extern HANDLE logHandle;
-extern LONG logEnabled;
-// Added to the drawn signal levels while a log is recorded.
-extern std::int32_t signalOffset;
+class LogFile {
+public:
+    LogFile() = default;
+    ~LogFile() { close(); }
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
 
-inline bool logOpen() {
-    return logHandle != INVALID_HANDLE_VALUE;
-}
+    // Creates (or replaces) the file and writes its mark. Returns 1, or 0 with
+    // no log running when the file cannot be created or its mark not written.
+    int create(const wchar_t* path);
+    void close();
+    bool isOpen() const { return file != INVALID_HANDLE_VALUE; }
 
-// Creates (or replaces) the file and writes its mark. Returns 1, or 0 with
-// no log running when the file cannot be created or its mark not written.
-int createLogFile(const wchar_t* path);
-void closeLogFile();
-// Writes the line while a log runs; failed writes are not reported.
-void writeLogLine(const char16_t* units, std::size_t count);
+    // Appends the line while the log runs. Returns 1 when it was written whole
+    // (or no log runs); 0 when the file could not take it (a full disk, a
+    // folder gone): the file is then cut back to its last whole line and
+    // closed, so it holds every line written before the failure.
+    int writeLine(const char16_t* units, std::size_t count);
+
+private:
+    void cutToWholeLines();
+
+    HANDLE file = INVALID_HANDLE_VALUE;
+    std::uint64_t wholeLinesEnd = 0;  // bytes of the mark and the lines written whole
+};

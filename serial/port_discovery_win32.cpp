@@ -3,28 +3,17 @@
 #include <setupapi.h>
 
 #include <iterator>
-#include <limits>
 
 #include "base/text16.h"
 #include "base/wide_win32.h"
 
-signed char portCount = 0;
-PortEntry portTable[portTableSize];
-int portListPosition[portTableSize];
-
 namespace {
 
-void addPort(HWND portList, const wchar_t* name, const wchar_t* description) {
-    const LRESULT position =
-        SendMessageW(portList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    if (portCount < portTableSize) {
-        PortEntry& entry = portTable[portCount];
+void addPort(PortTable& table, const wchar_t* name, const wchar_t* description) {
+    if (table.count < PortTable::capacity) {
+        PortEntry& entry = table.entries[table.count++];
         entry.name.assign(asText16(name));
         entry.description.assign(asText16(description));
-        portListPosition[portCount] = static_cast<int>(position);
-    }
-    if (portCount < std::numeric_limits<signed char>::max()) {
-        ++portCount;
     }
 }
 
@@ -41,9 +30,9 @@ int deviceProperty(HDEVINFO devices, SP_DEVINFO_DATA* device, DWORD property, wc
     return 1;
 }
 
-void listFromDeviceSetup(HWND panel, HWND portList) {
+void listFromDeviceSetup(HWND owner, PortTable& table) {
     const HDEVINFO devices =
-        SetupDiGetClassDevsW(nullptr, nullptr, panel, DIGCF_PRESENT | DIGCF_ALLCLASSES);
+        SetupDiGetClassDevsW(nullptr, nullptr, owner, DIGCF_PRESENT | DIGCF_ALLCLASSES);
     if (devices == INVALID_HANDLE_VALUE) {
         return;
     }
@@ -61,14 +50,12 @@ void listFromDeviceSetup(HWND panel, HWND portList) {
         }
         wchar_t description[200];
         deviceProperty(devices, &device, SPDRP_DEVICEDESC, description);
-        addPort(portList, name, description);
+        addPort(table, name, description);
     }
     SetupDiDestroyDeviceInfoList(devices);
 }
 
-// Where the device-setup interface knows no port (as under Wine), the ports
-// the system publishes in the serial device map are listed, in its order.
-void listFromSerialDeviceMap(HWND portList) {
+void listFromSerialDeviceMap(PortTable& table) {
     HKEY map;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_QUERY_VALUE,
                       &map) != ERROR_SUCCESS) {
@@ -91,41 +78,18 @@ void listFromSerialDeviceMap(HWND portList) {
         port[portBytes / sizeof(wchar_t)] = 0;
         wchar_t name[96];
         wsprintfW(name, L"Serial Port (%.60s)", port);
-        addPort(portList, name, L"");
+        addPort(table, name, L"");
     }
     RegCloseKey(map);
 }
 
 }  // namespace
 
-void listSerialPorts(HWND panel, HWND portList) {
-    listFromDeviceSetup(panel, portList);
-    if (portCount == 0) {
-        listFromSerialDeviceMap(portList);
+PortTable discoverSerialPorts(HWND owner) {
+    PortTable table;
+    listFromDeviceSetup(owner, table);
+    if (table.count == 0) {
+        listFromSerialDeviceMap(table);
     }
-}
-
-void relistPorts(HWND portList) {
-    SendMessageW(portList, CB_RESETCONTENT, 0, 0);
-    if (portCount == 0) {
-        SetWindowTextW(portList, L"No Com Port Find!!");
-        return;
-    }
-    const int listed = portCount < portTableSize ? portCount : portTableSize;
-    for (int i = 0; i < listed; ++i) {
-        FixedText<140> entry;
-        entry.assign(portTable[i].name.c_str());
-        const std::size_t at = entry.length();
-        copyText(entry.data() + at, entry.capacity - at, u"  ");
-        copyText(entry.data() + at + 2, entry.capacity - at - 2, portTable[i].description.c_str());
-        SendMessageW(portList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(asWide(entry.c_str())));
-    }
-    for (int i = 0; i < listed; ++i) {
-        if (portTable[i].description.equalsAscii("GPS Receiver")) {
-            SendMessageW(portList, CB_SETCURSEL, portListPosition[i], 0);
-            return;
-        }
-    }
-    SendMessageW(portList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Log File:"));
-    SendMessageW(portList, CB_SETCURSEL, 0, 0);
+    return table;
 }

@@ -1,25 +1,24 @@
 #pragma once
-// Lists the serial ports present by their friendly names, each holding its
+// Finds the serial ports present by their friendly names, each holding its
 // port name in parentheses, as in "USB Serial Port (COM7)".
 
 #include <windows.h>
 
 #include "base/fixed_text.h"
 
-constexpr int portTableSize = 20;
-
 struct PortEntry {
     FixedText<64> name;
-    FixedText<64> description;
+    FixedText<64> description;  // the device's description; empty when unknown
 };
 
-extern signed char portCount;
-extern PortEntry portTable[portTableSize];
-extern int portListPosition[portTableSize];
+struct PortTable {
+    static constexpr int capacity = 127;
 
-// Adds the present ports to the combo box (emptied by the caller, portCount 0).
-void listSerialPorts(HWND panel, HWND portList);
+    PortEntry entries[capacity];
+    int count = 0;  // ports found, at most capacity
+};
 
-// Rebuilds the combo box from portTable, preferring an entry described as
-// "GPS Receiver".
-void relistPorts(HWND portList);
+// The ports of the device-setup interface, or where it knows none (as under
+// Wine), those the system publishes in the serial device map, in its order.
+// `owner` is the window the device-setup interface may report to.
+PortTable discoverSerialPorts(HWND owner);

@@ -1,14 +1,14 @@
-#include "backup_dlg.h"
+#include "control_panel.h"
 
 #include <commctrl.h>
 
 #include <initializer_list>
 #include <iterator>
 
-#include "app/messages.h"
+#include "window/messages.h"
+#include "base/wide_win32.h"
 #include "res/resource.h"
 #include "serial/baud_rates.h"
-#include "serial/port_discovery_win32.h"
 
 namespace {
 
@@ -32,13 +32,13 @@ void placeList(HWND list, int left, int top, int right, int bottom) {
 
 }  // namespace
 
-int CBackupDlg::create(HINSTANCE instance, HWND parent) {
+int CControlPanel::create(HINSTANCE instance, HWND parent) {
     const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_CONTROL_PANEL), parent,
                                            dialogAdapter, reinterpret_cast<LPARAM>(this));
     return dialog != nullptr ? 1 : 0;
 }
 
-LRESULT CBackupDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CControlPanel::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             return onInitDialog();
@@ -60,14 +60,13 @@ LRESULT CBackupDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-LRESULT CBackupDlg::onInitDialog() {
-    portCount = 0;
+LRESULT CControlPanel::onInitDialog() {
     placeAndFillLists();
     createConsole();
     return 1;
 }
 
-void CBackupDlg::placeAndFillLists() {
+void CControlPanel::placeAndFillLists() {
     placeList(control(IDC_COM_PORT), 100, 0, 540, 140);
     placeList(control(IDC_BAUD_RATE), 100, 30, 240, 140);
     placeList(control(IDC_NEW_BAUD), 705, 36, 825, 140);
@@ -82,13 +81,51 @@ void CBackupDlg::placeAndFillLists() {
     addItems(control(IDC_COMPARISON), comparisons);
     SendMessageW(control(IDC_BAUD_RATE), CB_SETCURSEL, 0, 0);
     SendMessageW(control(IDC_NEW_BAUD), CB_SETCURSEL, 0, 0);
-    listSerialPorts(handle(), control(IDC_COM_PORT));
-    SendMessageW(control(IDC_COM_PORT), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Log File:"));
-    SendMessageW(control(IDC_COM_PORT), CB_SETCURSEL, 0, 0);
+    ports = discoverSerialPorts(handle());
+    listPorts();
+}
+
+// Every port found by its name, then the entry that replays a recording.
+void CControlPanel::listPorts() {
+    const HWND list = control(IDC_COM_PORT);
+    for (int i = 0; i < ports.count; ++i) {
+        const LRESULT position = SendMessageW(
+            list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(asWide(ports.entries[i].name.c_str())));
+        portListPositions[i] = static_cast<int>(position);
+    }
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(replayEntry));
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+// The list is rebuilt from the ports found at the start, each with its
+// description, preferring one described as a GPS receiver.
+void CControlPanel::relistPorts() {
+    const HWND list = control(IDC_COM_PORT);
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    if (ports.count == 0) {
+        SetWindowTextW(list, L"No Com Port Find!!");
+        return;
+    }
+    const int listed = ports.count < relistedPorts ? ports.count : relistedPorts;
+    for (int i = 0; i < listed; ++i) {
+        FixedText<140> entry;
+        entry.assign(ports.entries[i].name.c_str());
+        entry.append(u"  ");
+        entry.append(ports.entries[i].description.c_str());
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(asWide(entry.c_str())));
+    }
+    for (int i = 0; i < listed; ++i) {
+        if (ports.entries[i].description.equalsAscii("GPS Receiver")) {
+            SendMessageW(list, CB_SETCURSEL, portListPositions[i], 0);
+            return;
+        }
+    }
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(replayEntry));
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
 }
 
 // Without the rich-edit library there is no console; the rest of the panel works.
-void CBackupDlg::createConsole() {
+void CControlPanel::createConsole() {
     InitCommonControls();
     if (!consolePane.create(handle(), &consoleFormat)) {
         return;
@@ -107,36 +144,36 @@ void CBackupDlg::createConsole() {
 }
 
 // The colour is applied with the next run of text the console pane inserts.
-void CBackupDlg::setConsoleColor(COLORREF color) {
+void CControlPanel::setConsoleColor(COLORREF color) {
     consolePane.setColor(color);
 }
 
-int CBackupDlg::consoleLineCount() const {
+int CControlPanel::consoleLineCount() const {
     return consolePane.lineCount();
 }
 
-void CBackupDlg::emptyConsole() {
+void CControlPanel::emptyConsole() {
     consolePane.empty();
 }
 
-void CBackupDlg::flushConsole() {
+void CControlPanel::flushConsole() {
     consolePane.flush();
 }
 
 // Inserted at the caret, so it takes the colour set last.
-void CBackupDlg::appendToConsole(const wchar_t* text) {
+void CControlPanel::appendToConsole(const wchar_t* text) {
     consolePane.append(text);
 }
 
-void CBackupDlg::showConsoleMessage(const wchar_t* text) {
+void CControlPanel::showConsoleMessage(const wchar_t* text) {
     consolePane.replaceAll(text);
 }
 
-void CBackupDlg::setChecked(int id, bool checked) const {
+void CControlPanel::setChecked(int id, bool checked) const {
     SendMessageW(control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void CBackupDlg::onCommand(int id) {
+void CControlPanel::onCommand(int id) {
     switch (id) {
         case IDC_SCAN_PORTS:
             enable(IDC_START_GPS, false);
@@ -188,7 +225,7 @@ void CBackupDlg::onCommand(int id) {
     }
 }
 
-void CBackupDlg::sendReset(UINT message) {
+void CControlPanel::sendReset(UINT message) {
     if (SendMessageW(ownerWindow, message, 0, 0) == 0) {
         showConsoleMessage(L"Reset ERROR!!");
     }
@@ -197,12 +234,12 @@ void CBackupDlg::sendReset(UINT message) {
 }
 
 // The automatic check box has toggled itself already; "off" is "on" + 1.
-void CBackupDlg::postCheckState(int id, UINT onMessage) {
+void CControlPanel::postCheckState(int id, UINT onMessage) {
     const bool checked = SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     PostMessageW(ownerWindow, checked ? onMessage : onMessage + 1, 0, 0);
 }
 
-void CBackupDlg::sendToggle() {
+void CControlPanel::sendToggle() {
     if (SendMessageW(ownerWindow, MSG_CONNECTION_TOGGLE, 0, 0) == 0) {
         showConsoleMessage(L"ComPort ERROR!!");
         return;
@@ -210,7 +247,7 @@ void CBackupDlg::sendToggle() {
     switchControls();
 }
 
-void CBackupDlg::switchControls() {
+void CControlPanel::switchControls() {
     const bool open = connectionRunning == 1;
     if (open) {
         for (int id : {IDC_CORE_VER, IDC_FW_VER, IDC_P_VERSION}) {
@@ -234,13 +271,24 @@ void CBackupDlg::switchControls() {
     enable(IDC_NEW_BAUD, open);
 }
 
-void CBackupDlg::rescanPorts() {
+void CControlPanel::showConnectionClosed() {
+    connectionRunning = 0;
+    switchControls();
+}
+
+void CControlPanel::showLogRunning(bool running) {
+    setChecked(IDC_LOG_FILE, running);
+    enable(IDC_LOG_NAME, !running);
+    enable(IDC_MOD, !running);
+}
+
+void CControlPanel::rescanPorts() {
     if (connectionRunning == 1 || scanBusy == 1) {
         return;
     }
     enable(IDC_START_GPS, false);
     scanBusy = 1;
-    relistPorts(control(IDC_COM_PORT));
+    relistPorts();
     scanBusy = 0;
     enable(IDC_START_GPS, true);
 }

@@ -6,10 +6,11 @@
 #include <richedit.h>
 #include <windows.h>
 
-#include "app/cwnd.h"
+#include "serial/port_discovery_win32.h"
 #include "ui/console_pane.h"
+#include "window/cwnd.h"
 
-class CBackupDlg : public CWnd {
+class CControlPanel : public CWnd {
 public:
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -37,17 +38,29 @@ public:
 
     // Written by the connection toggle: 1 while a connection is open.
     void setConnectionRunning(int running) { connectionRunning = running; }
+    // The controls as after "Close GPS", for a connection that ended by itself.
+    void showConnectionClosed();
+    // The log's name and offset are fixed while it runs; the box shows whether it does.
+    void showLogRunning(bool running);
 
 private:
     LRESULT onInitDialog();
     void onCommand(int id);
     void placeAndFillLists();
+    void listPorts();
+    void relistPorts();
     void createConsole();
     void sendToggle();
     void sendReset(UINT message);
     void postCheckState(int id, UINT onMessage);
     void switchControls();
 
+    // A rescan lists at most this many of the ports found.
+    static constexpr int relistedPorts = 20;
+    static constexpr const wchar_t* replayEntry = L"Log File:";
+
+    PortTable ports;
+    int portListPositions[PortTable::capacity] = {};
     CHARFORMATW consoleFormat;
     HWND ownerWindow = nullptr;
     int connectionRunning = 0;

@@ -1,17 +1,15 @@
-#include "restore_dlg.h"
+#include "graphics_panel.h"
 
-#include "app/settings.h"
 #include "nmea/receiver_state.h"
 #include "res/resource.h"
-#include "serial/log_file_win32.h"
 
-int CRestoreDlg::create(HINSTANCE instance, HWND parent) {
+int CGraphicsPanel::create(HINSTANCE instance, HWND parent) {
     const HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_GRAPHICS_PANEL), parent,
                                            dialogAdapter, reinterpret_cast<LPARAM>(this));
     return dialog != nullptr ? 1 : 0;
 }
 
-LRESULT CRestoreDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CGraphicsPanel::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             onPaint(window);
@@ -33,14 +31,14 @@ LRESULT CRestoreDlg::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 // Brushes and pens are made once and kept for the whole run.
-LRESULT CRestoreDlg::onInitDialog() {
+LRESULT CGraphicsPanel::onInitDialog() {
     gdi.create();
     state.clearL1();
     requestRepaint();
     return 1;
 }
 
-void CRestoreDlg::requestRepaint() {
+void CGraphicsPanel::requestRepaint() {
     if (handle() == nullptr || repaintTimerArmed) {
         return;  // the armed timer paints this request's state too
     }
@@ -54,15 +52,12 @@ void CRestoreDlg::requestRepaint() {
     invalidatePanel();
 }
 
-void CRestoreDlg::invalidatePanel() {
+void CGraphicsPanel::invalidatePanel() {
     InvalidateRect(handle(), nullptr, FALSE);  // the whole client area
 }
 
-PanelInputs CRestoreDlg::paintInputs(const RECT& client) const {
-    PanelInputs inputs;
-    inputs.views = viewFlags;
-    inputs.logging = logOpen();
-    inputs.signalOffset = signalOffset;
+PanelInputs CGraphicsPanel::paintInputs(const RECT& client) const {
+    PanelInputs inputs = settings;
     inputs.width = client.right;
     inputs.height = client.bottom;
     return inputs;
@@ -70,7 +65,7 @@ PanelInputs CRestoreDlg::paintInputs(const RECT& client) const {
 
 // Composed in a memory bitmap and copied in one operation, so nothing
 // flickers; the context and bitmap live only for this paint.
-void CRestoreDlg::onPaint(HWND window) {
+void CGraphicsPanel::onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC screen = BeginPaint(window, &paint);
     RECT client;

@@ -4,16 +4,16 @@
 
 #include <windows.h>
 
-#include "app/cwnd.h"
+#include "window/cwnd.h"
 #include "ui/panel_display_list.h"
 #include "ui/panel_painter_win32.h"
 #include "ui/repaint_pacer.h"
 
 struct ReceiverState;
 
-class CRestoreDlg : public CWnd {
+class CGraphicsPanel : public CWnd {
 public:
-    explicit CRestoreDlg(ReceiverState& receiverState) : state(receiverState) {}
+    explicit CGraphicsPanel(ReceiverState& receiverState) : state(receiverState) {}
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -22,6 +22,12 @@ public:
     // at once or, in a stream faster than a receiver's, when the pacer's gap
     // after the last paint has passed.
     void requestRepaint();
+
+    // What the panel shows besides the receiver state; set by the main window,
+    // shown from the next paint.
+    void setViews(const ViewFlags& views) { settings.views = views; }
+    void setLogging(bool logging) { settings.logging = logging; }
+    void setSignalOffset(std::int32_t offset) { settings.signalOffset = offset; }
 
     // Loaded and deleted by the main window; the panel only draws it.
     void setSkyBitmap(HBITMAP bitmap) { gdi.skyBitmap = bitmap; }
@@ -36,6 +42,7 @@ private:
     PanelInputs paintInputs(const RECT& client) const;
 
     ReceiverState& state;
+    PanelInputs settings;
     PanelGdiObjects gdi;
     RepaintPacer pacer;
     bool repaintTimerArmed = false;

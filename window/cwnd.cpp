@@ -1,4 +1,4 @@
-#include "cwnd.h"
+#include "window/cwnd.h"
 
 static CWnd* boundObject(HWND window) {
     return reinterpret_cast<CWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));

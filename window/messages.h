@@ -22,4 +22,7 @@ enum PrivateMessage : unsigned {
     MSG_FACTORY_RESET = 2740,
     MSG_DEFAULT_MODE = 2741,
     MSG_CHANGE_BAUD = 2742,
+    // Posted by the commands when a reopen at another rate failed; the
+    // connection is then closed once the running step has returned.
+    MSG_REOPEN_FAILED = 2743,
 };
