@@ -12,16 +12,16 @@
 #include "rmc.h"
 
 namespace {
-constexpr AsciiNeedle rmc{"RMC"};
-constexpr AsciiNeedle gsa{"GSA"};
-constexpr AsciiNeedle gsv{"GSV"};
+constexpr AsciiNeedle rmcNeedle{"RMC"};
+constexpr AsciiNeedle gsaNeedle{"GSA"};
+constexpr AsciiNeedle gsvNeedle{"GSV"};
 }  // namespace
 
 int SentenceIntake::onLine(const LineBytes& received) {
     report = LineReport();
     takeLine(received);
     applyPendingReset();
-    const IndexedText indexed(lineUnits, lineLength);
+    const IndexedText indexed(lineUnits, lineUnitCount);
     replies.parseReplies(indexed, host);
     testChecksum();
     if (state.lineBusy) {
@@ -36,6 +36,9 @@ int SentenceIntake::onLine(const LineBytes& received) {
     }
     echo();
     state.lineBusy = 0;
+    if (listener != nullptr) {
+        listener->lineTaken(*this, host.tickCount());
+    }
     return 1;
 }
 
@@ -43,12 +46,12 @@ void SentenceIntake::reset() {
     for (char16_t& unit : lineUnits) {
         unit = 0;
     }
-    lineLength = 0;
+    lineUnitCount = 0;
     report = LineReport();
     replies = ReplyRecogniser();
-    rmcFields = RmcFields();
-    gsaFields = GsaFields();
-    gsvFields = GsvFields();
+    rmc = RmcFields();
+    gsa = GsaFields();
+    gsv = GsvFields();
 }
 
 // A line is its bytes up to the first NUL, at most 1023 of them; only a ring
@@ -57,11 +60,11 @@ void SentenceIntake::takeLine(const LineBytes& received) {
     const std::size_t kept = received.count < maxLineUnits ? received.count : maxLineUnits;
     // The byte search is quicker than one over units.
     const auto* nul = static_cast<const std::uint8_t*>(std::memchr(received.bytes, 0, kept));
-    lineLength = nul == nullptr ? kept : static_cast<std::size_t>(nul - received.bytes);
-    for (std::size_t i = 0; i < lineLength; ++i) {
+    lineUnitCount = nul == nullptr ? kept : static_cast<std::size_t>(nul - received.bytes);
+    for (std::size_t i = 0; i < lineUnitCount; ++i) {
         lineUnits[i] = received.bytes[i];
     }
-    lineUnits[lineLength] = 0;
+    lineUnits[lineUnitCount] = 0;
 }
 
 void SentenceIntake::applyPendingReset() {
@@ -75,26 +78,26 @@ void SentenceIntake::applyPendingReset() {
 }
 
 void SentenceIntake::testChecksum() {
-    report.checksumOk = sentenceChecksumOk(lineUnits, lineLength);
+    report.checksumOk = sentenceChecksumOk(lineUnits, lineUnitCount);
     if (!report.checksumOk) {
         host.setConsoleColor(ConsoleColor::red);
         return;
     }
     host.setConsoleColor(ConsoleColor::black);
-    host.logSentence(lineUnits, lineLength);
+    host.logSentence(lineUnits, lineUnitCount);
 }
 
 // The first match wins: a line with both "RMC" and "GSV" is an RMC.
 void SentenceIntake::dispatch(const IndexedText& line) {
-    if (line.contains(rmc)) {
+    if (line.contains(rmcNeedle)) {
         report.parsed = ParsedSentence::rmc;
-        parseRmc(lineUnits, rmcFields, state, host);
-    } else if (line.contains(gsa)) {
+        parseRmc(lineUnits, rmc, state, host);
+    } else if (line.contains(gsaNeedle)) {
         report.parsed = ParsedSentence::gsa;
-        parseGsa(lineUnits, gsaFields, state, host);
-    } else if (line.contains(gsv)) {
+        parseGsa(lineUnits, gsa, state, host);
+    } else if (line.contains(gsvNeedle)) {
         report.parsed = ParsedSentence::gsv;
-        parseGsv(lineUnits, gsvFields, state);
+        parseGsv(lineUnits, gsv, state);
     }
 }
 

@@ -25,6 +25,17 @@ struct LineReport {
     bool shown = false;
 };
 
+class SentenceIntake;
+
+// Told of every line the intake has processed, after the parsers and the
+// console had it: the run's statistics listen here, live and in a replay.
+class IntakeListener {
+public:
+    virtual ~IntakeListener() = default;
+    // `tick` is the host's millisecond tick at the line.
+    virtual void lineTaken(const SentenceIntake& intake, std::uint32_t tick) = 0;
+};
+
 class SentenceIntake {
 public:
     SentenceIntake(ReceiverState& receiverState, IntakeHost& intakeHost)
@@ -40,8 +51,17 @@ public:
     // lists as empty as they start, since a list keeps fields between lines.
     void reset();
 
+    // At most one listener; null for none.
+    void setListener(IntakeListener* lineListener) { listener = lineListener; }
+
     const char16_t* line() const { return lineUnits; }
+    std::size_t lineLength() const { return lineUnitCount; }
     const LineReport& lastLine() const { return report; }
+    const ReceiverState& receiverState() const { return state; }
+    // The parsers' field lists as the last line left them (a list keeps
+    // fields a shorter line did not reach).
+    const RmcFields& rmcFields() const { return rmc; }
+    const GsaFields& gsaFields() const { return gsa; }
 
 private:
     void takeLine(const LineBytes& received);
@@ -54,11 +74,12 @@ private:
     IntakeHost& host;
 
     char16_t lineUnits[maxLineUnits + 1] = {};
-    std::size_t lineLength = 0;
+    std::size_t lineUnitCount = 0;
     LineReport report;
+    IntakeListener* listener = nullptr;
 
     ReplyRecogniser replies;
-    RmcFields rmcFields;
-    GsaFields gsaFields;
-    GsvFields gsvFields;
+    RmcFields rmc;
+    GsaFields gsa;
+    GsvFields gsv;
 };
