@@ -8,17 +8,7 @@
 #include "ui/graphics_panel.h"
 
 void WindowIntakeHost::setConsoleColor(ConsoleColor color) {
-    switch (color) {
-        case ConsoleColor::red:
-            controlPanel.setConsoleColor(RGB(255, 0, 0));
-            break;
-        case ConsoleColor::green:
-            controlPanel.setConsoleColor(RGB(0, 255, 0));
-            break;
-        default:
-            controlPanel.setConsoleColor(RGB(0, 0, 0));
-            break;
-    }
+    controlPanel.setConsoleColor(color);
 }
 
 int WindowIntakeHost::consoleLineCount() {

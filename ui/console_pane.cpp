@@ -1,5 +1,7 @@
 #include "console_pane.h"
 
+#include "base/wide_win32.h"
+
 HWND ConsolePane::createControl() {
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
@@ -23,39 +25,26 @@ int ConsolePane::create(HWND panel, CHARFORMATW* format) {
     return 1;
 }
 
+int ConsolePane::controlLineCount() const {
+    return static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
+}
+
 void ConsolePane::append(const wchar_t* text) {
     if (console == nullptr) {
         return;
     }
-    std::size_t length = 0;
-    while (text[length] != 0 && length < capacity - 1) {
-        ++length;
-    }
-    const bool sameColor = runCount > 0 && runs[runCount - 1].color == nextColor;
-    if (pendingLength + length >= capacity || (!sameColor && runCount == maxRuns)) {
+    if (!queue.fits(asText16(text))) {
         insertWaiting();
     }
-    if (runCount == 0 || !sameColor) {  // an insertion above leaves no run
-        runs[runCount++] = Run{pendingLength, nextColor};
-    }
-    for (std::size_t i = 0; i < length; ++i) {
-        pending[pendingLength++] = text[i];
-        pendingLineFeeds += text[i] == L'\n' ? 1 : 0;
-    }
-    pacer.lineAppended();
-    if (pacer.insertAfterAppend(GetTickCount(), controlLines, pendingLineFeeds)) {
+    if (queue.append(asText16(text), GetTickCount())) {
         insertWaiting();
     }
-    if (!timerArmed && pendingLength > 0) {
+    if (!timerArmed && queue.hasWaiting()) {
         timerArmed = SetTimer(parent, flushTimer, flushDelayMs, nullptr) != 0;
         if (!timerArmed) {
             insertWaiting();  // no timer to rely on: show the line now
         }
     }
-}
-
-int ConsolePane::lineCount() const {
-    return controlLines + pendingLineFeeds;
 }
 
 void ConsolePane::empty() {
@@ -67,13 +56,12 @@ void ConsolePane::empty() {
 // control stays: in a fast stream the console is emptied many times a second
 // without a line having gone in.
 void ConsolePane::replaceAll(const wchar_t* text) {
-    pendingLength = 0;
-    pendingLineFeeds = 0;
-    runCount = 0;
     if (console == nullptr) {
+        queue.discard(1);
         return;
     }
     if (text[0] == 0 && GetWindowTextLengthW(console) == 0) {
+        queue.discard(1);
         return;
     }
     const HWND fresh = createControl();
@@ -87,48 +75,39 @@ void ConsolePane::replaceAll(const wchar_t* text) {
         }
     }
     SetWindowTextW(console, text);
-    controlLines = static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
+    queue.discard(controlLineCount());
 }
 
 void ConsolePane::onFlushTimer() {
-    if (pacer.insertAtTick(GetTickCount(), pendingLineFeeds)) {
+    if (queue.insertAtTick(GetTickCount())) {
         insertWaiting();
     }
-    if (pendingLength == 0 && timerArmed) {
+    if (!queue.hasWaiting() && timerArmed) {
         KillTimer(parent, flushTimer);
         timerArmed = false;
     }
 }
 
 void ConsolePane::insertWaiting() {
-    if (pendingLength == 0 || console == nullptr) {
+    if (!queue.hasWaiting() || console == nullptr) {
         return;
     }
     // Drawn once for all runs: redrawn and scrolled after each, a run of one
     // line costs the control some ten times its insertion.
     SendMessageW(console, WM_SETREDRAW, FALSE, 0);
-    for (std::size_t i = 0; i < runCount; ++i) {
-        const std::size_t end = i + 1 < runCount ? runs[i + 1].start : pendingLength;
-        insertRun(runs[i].start, end, runs[i].color);
+    for (std::size_t i = 0; i < queue.waitingRuns(); ++i) {
+        insertRun(queue.run(i));
     }
     SendMessageW(console, WM_SETREDRAW, TRUE, 0);
     SendMessageW(console, EM_SCROLLCARET, 0, 0);
     InvalidateRect(console, nullptr, TRUE);
-    pendingLength = 0;
-    pendingLineFeeds = 0;
-    runCount = 0;
-    controlLines = static_cast<int>(SendMessageW(console, EM_GETLINECOUNT, 0, 0));
-    pacer.inserted(GetTickCount());
+    queue.inserted(GetTickCount(), controlLineCount());
 }
 
 // The run's colour goes onto the selection, then the run replaces it: the
-// text lands at the caret in its colour. The run is ended in place for the
-// control and its first unit of the next run put back afterwards.
-void ConsolePane::insertRun(std::size_t start, std::size_t end, COLORREF color) {
-    const wchar_t following = pending[end];
-    pending[end] = 0;
-    charFormat->crTextColor = color;
+// text lands at the caret in its colour.
+void ConsolePane::insertRun(const ConsoleQueue::Run& run) {
+    charFormat->crTextColor = RGB((run.rgb >> 16) & 0xFF, (run.rgb >> 8) & 0xFF, run.rgb & 0xFF);
     SendMessageW(console, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(charFormat));
-    SendMessageW(console, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pending + start));
-    pending[end] = following;
+    SendMessageW(console, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(asWide(run.text)));
 }

@@ -144,8 +144,8 @@ void CControlPanel::createConsole() {
 }
 
 // The colour is applied with the next run of text the console pane inserts.
-void CControlPanel::setConsoleColor(COLORREF color) {
-    consolePane.setColor(color);
+void CControlPanel::setConsoleColor(ConsoleColor color) {
+    consolePane.setColor(consoleRgb(color));
 }
 
 int CControlPanel::consoleLineCount() const {

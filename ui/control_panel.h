@@ -18,7 +18,7 @@ public:
     void setOwner(HWND owner) { ownerWindow = owner; }
 
     // Console
-    void setConsoleColor(COLORREF color);
+    void setConsoleColor(ConsoleColor color);
     int consoleLineCount() const;
     void emptyConsole();
     void appendToConsole(const wchar_t* text);
