@@ -7,19 +7,17 @@ constexpr PanelColor gasColor = 0x00FF00;
 constexpr PanelColor bdsColor = 0x777777;
 }  // namespace
 
-// The second-band combined group says "GNS L5": a label must not name the
-// wrong band.
 const PanelBandGroup panelBandGroups[panelBandGroupCount] = {
-    {&ViewFlags::gps, gpsL1, "GPS L1", gpsHighNumberColor, true},
-    {&ViewFlags::gps, gpsL5, "GPS L5", gpsHighNumberColor, true},
-    {&ViewFlags::gns, gnsL1, "GNS L1", gnsColor, false},
-    {&ViewFlags::gns, gnsL5, "GNS L5", gnsColor, false},
-    {&ViewFlags::gls, glsL1, "GLS L1", glsColor, false},
-    {&ViewFlags::gls, glsL5, "GLS L5", glsColor, false},
-    {&ViewFlags::gas, gasL1, "GAS L1", gasColor, false},
-    {&ViewFlags::gas, gasL5, "GAS L5", gasColor, false},
-    {&ViewFlags::bds, bdsL1, "BDS L1", bdsColor, false},
-    {&ViewFlags::bds, bdsL5, "BDS L5", bdsColor, false},
+    {&ViewFlags::gps, gpsL1, gpsHighNumberColor, true},
+    {&ViewFlags::gps, gpsL5, gpsHighNumberColor, true},
+    {&ViewFlags::gns, gnsL1, gnsColor, false},
+    {&ViewFlags::gns, gnsL5, gnsColor, false},
+    {&ViewFlags::gls, glsL1, glsColor, false},
+    {&ViewFlags::gls, glsL5, glsColor, false},
+    {&ViewFlags::gas, gasL1, gasColor, false},
+    {&ViewFlags::gas, gasL5, gasColor, false},
+    {&ViewFlags::bds, bdsL1, bdsColor, false},
+    {&ViewFlags::bds, bdsL5, bdsColor, false},
 };
 
 // By the record's place in its table, not by the prn it holds.

@@ -9,7 +9,6 @@
 struct PanelBandGroup {
     int ViewFlags::*view;  // the group is drawn while this flag is not 0
     SatTableId table;
-    const char* label;
     PanelColor color;       // satellite numbers and label
     bool gpsNumberColours;  // numbers up to 32 and the label in black instead
 };

@@ -1,5 +1,6 @@
 #include "panel_signal_bars.h"
 
+#include "nmea/sat_table_names.h"
 #include "panel_band_groups.h"
 #include "panel_list_writer.h"
 #include "panel_slot_grid.h"
@@ -79,6 +80,6 @@ int drawBandGroup(const PanelBandGroup& group, const SatTable& table, const Pane
     }
     const SlotCell last = slotCell(slot - 1);
     out.asciiText(bandLabelBox(last.row), bandLabelColor(group), TextPlacement::topLeft,
-                  group.label);
+                  satTableLabel(group.table));
     return nextRowStart(slot);
 }

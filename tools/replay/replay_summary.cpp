@@ -1,11 +1,9 @@
 #include "replay_summary.h"
 
+#include "nmea/sat_table_names.h"
 #include "replay_session.h"
 
 namespace {
-
-const char* const tableLabels[satTableCount] = {"GPS L1", "GLS L1", "GAS L1", "GNS L1", "BDS L1",
-                                                "GPS L5", "GLS L5", "GAS L5", "GNS L5", "BDS L5"};
 
 // Texts here are ASCII; anything else prints as '?'.
 void printText(std::FILE* out, const char16_t* text) {
@@ -33,7 +31,7 @@ void printSatellites(std::FILE* out, const ReceiverState& state) {
                 continue;
             }
             if (shown == 0) {
-                std::fprintf(out, "  %s ", tableLabels[t]);
+                std::fprintf(out, "  %s ", satTableLabel(static_cast<SatTableId>(t)));
             }
             std::fprintf(out, " %d:%d%s", n, static_cast<int>(r.snr), r.usedInFix ? "*" : "");
             ++shown;
