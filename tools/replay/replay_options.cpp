@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "whole_number.h"
+#include "base/whole_number.h"
 
 namespace {
 

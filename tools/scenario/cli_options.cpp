@@ -1,26 +1,25 @@
 #include "cli_options.h"
 
-#include <charconv>
 #include <cstdint>
 #include <optional>
+
+#include "base/whole_number.h"
 
 namespace skyvane::scenario {
 
 namespace {
 
-// Digits only: from_chars alone would accept "12abc" as 12 and the user would never know.
-std::optional<std::uint64_t> parseWholeNumber(std::string_view text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) {
+std::optional<std::uint64_t> wholeNumber(std::string_view text) {
+    std::int64_t value = 0;
+    if (text.empty() || text[0] == '-' || text[0] == '+' ||
+        !parseWholeNumber(text.data(), text.data() + text.size(), 0, INT64_MAX, &value)) {
         return std::nullopt;
     }
-    return value;
+    return static_cast<std::uint64_t>(value);
 }
 
 std::optional<int> parseDigits(std::string_view text, std::size_t offset, std::size_t count) {
-    const auto value = parseWholeNumber(text.substr(offset, count));
+    const auto value = wholeNumber(text.substr(offset, count));
     if (!value) {
         return std::nullopt;
     }
@@ -56,7 +55,7 @@ bool parseStart(std::string_view text, ScenarioOptions& options) {
 }
 
 bool parseBoundedInt(std::string_view text, std::uint64_t maximum, int& target) {
-    const auto value = parseWholeNumber(text);
+    const auto value = wholeNumber(text);
     if (!value || *value > maximum) {
         return false;
     }
@@ -65,7 +64,7 @@ bool parseBoundedInt(std::string_view text, std::uint64_t maximum, int& target) 
 }
 
 bool parseSeed(std::string_view text, unsigned& target) {
-    const auto value = parseWholeNumber(text);
+    const auto value = wholeNumber(text);
     if (!value || *value > UINT32_MAX) {
         return false;
     }

@@ -1,8 +1,8 @@
 #include "command_words.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
+
+#include "base/whole_number.h"
 
 namespace {
 
@@ -48,16 +48,5 @@ bool CommandWords::is(const char* verb) const {
 
 bool CommandWords::integer(std::size_t i, std::int64_t min, std::int64_t max,
                            std::int64_t* value) const {
-    const char* text = word(i);
-    if (*text == 0) {
-        return false;
-    }
-    char* end = nullptr;
-    errno = 0;
-    const long long parsed = std::strtoll(text, &end, 10);
-    if (errno != 0 || *end != 0 || parsed < min || parsed > max) {
-        return false;
-    }
-    *value = parsed;
-    return true;
+    return parseWholeNumber(word(i), min, max, value);
 }

@@ -1,7 +1,9 @@
 #include "pair_receiver.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
+
+#include "base/whole_number.h"
 
 namespace {
 
@@ -21,12 +23,13 @@ long namedRate(const char* command) {
         return 0;
     }
     const char* digits = command + sizeof ratePrefix - 1;
-    if (*digits < '0' || *digits > '9') {
+    const char* star = std::strchr(digits, '*');
+    std::int64_t rate = 0;
+    if (star == nullptr || *digits < '0' || *digits > '9' ||
+        !parseWholeNumber(digits, star, 0, 100000000, &rate)) {
         return 0;
     }
-    char* end = nullptr;
-    const long rate = std::strtol(digits, &end, 10);
-    return *end == '*' ? rate : 0;
+    return static_cast<long>(rate);
 }
 
 }  // namespace

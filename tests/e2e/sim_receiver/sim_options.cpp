@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/whole_number.h"
 #include "port_link.h"
 
 const char simUsage[] =
@@ -15,20 +16,6 @@ const char simUsage[] =
     "  send TEXT, quit";
 
 namespace {
-
-bool wholeNumber(const char* text, std::int64_t min, std::int64_t max, std::int64_t* value) {
-    if (text == nullptr || *text == 0) {
-        return false;
-    }
-    char* end = nullptr;
-    errno = 0;
-    const long long parsed = std::strtoll(text, &end, 10);
-    if (errno != 0 || *end != 0 || parsed < min || parsed > max) {
-        return false;
-    }
-    *value = parsed;
-    return true;
-}
 
 bool positiveRate(const char* text, double max, double* value) {
     if (text == nullptr || *text == 0) {
@@ -68,7 +55,7 @@ int fail(const char** error, const char* reason) {
 int parsePace(const char* name, const char* value, SimOptions* options, const char** error) {
     if (is(name, "--baud")) {
         std::int64_t baud = 0;
-        if (!wholeNumber(value, 50, 4'000'000, &baud)) {
+        if (!parseWholeNumber(value, 50, 4'000'000, &baud)) {
             return fail(error, "--baud needs a rate from 50 to 4000000");
         }
         options->pace = PaceKind::baud;
@@ -86,7 +73,7 @@ int parseScenarioValue(const char* name, const char* value, SimOptions* options,
                        const char** error) {
     std::int64_t number = 0;
     if (is(name, "--scenario")) {
-        if (!wholeNumber(value, 1, maxScenarioSeconds, &number)) {
+        if (!parseWholeNumber(value, 1, maxScenarioSeconds, &number)) {
             return fail(error, "--scenario needs a number of seconds");
         }
         options->useScenario = true;
@@ -94,13 +81,13 @@ int parseScenarioValue(const char* name, const char* value, SimOptions* options,
         return 1;
     }
     if (is(name, "--seed")) {
-        if (!wholeNumber(value, 0, 0xFFFFFFFFLL, &number)) {
+        if (!parseWholeNumber(value, 0, 0xFFFFFFFFLL, &number)) {
             return fail(error, "--seed needs a whole number from 0 to 4294967295");
         }
         options->scenario.seed = static_cast<unsigned>(number);
         return 1;
     }
-    if (!wholeNumber(value, 0, maxScenarioSeconds, &number)) {
+    if (!parseWholeNumber(value, 0, maxScenarioSeconds, &number)) {
         return fail(error, "--fix-after needs a number of seconds");
     }
     options->scenario.fixAfterSeconds = static_cast<int>(number);
@@ -131,7 +118,7 @@ int parseValue(const char* name, const char* value, SimOptions* options, const c
         return 1;
     }
     if (is(name, "--open-delay-ms")) {
-        if (!wholeNumber(value, 0, 60'000, &options->openDelayMs)) {
+        if (!parseWholeNumber(value, 0, 60'000, &options->openDelayMs)) {
             return fail(error, "--open-delay-ms needs 0 to 60000");
         }
         return 1;

@@ -1,4 +1,6 @@
 #pragma once
+// The one parser of whole numbers in options and commands: the whole text
+// must be the number, so "12abc" is no 12 the user never learns about.
 
 #include <cstdint>
 
