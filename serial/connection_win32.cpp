@@ -23,6 +23,7 @@ int SerialConnection::open(const PortPath& newPath, bool isReplay, int baudIndex
     const int ended = discardLeftoverReader();
     closePort();
     closeReopened();
+    reopening = false;
     if (!ended) {
         return 0;
     }
@@ -57,6 +58,7 @@ int SerialConnection::close() {
     waitForReaderEnd(readerStopLimitMs);
     closePort();
     closeReopened();
+    reopening = false;
     return 1;
 }
 
@@ -232,5 +234,4 @@ void SerialConnection::closeReopened() {
         CloseHandle(reopened);
         reopened = INVALID_HANDLE_VALUE;
     }
-    reopening = false;
 }

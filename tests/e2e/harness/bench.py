@@ -151,17 +151,19 @@ class Bench:
         self.receivers.append(receiver)
         return receiver
 
-    def start_program(self, wait_for_window=True):
+    def start_program(self, wait_for_window=True, wine_debug=None):
         """Starts the program from a copy in the scenario's folder, which is also its
-        working folder: its settings file and its log file live there."""
+        working folder: its settings file and its log file live there. `wine_debug`
+        (a WINEDEBUG value) makes Wine trace into program.out."""
         if self.settings is not None:
             with open(self._path("skyvane.ini"), "w", encoding="ascii", newline="\r\n") as ini:
                 ini.write(self.settings)
         program = self._path(os.path.basename(self.program))
         shutil.copy2(self.program, program)
+        env = dict(self.env, WINEDEBUG=wine_debug) if wine_debug else self.env
         with open(self._path("program.out"), "wb") as out:
             self.program_process = subprocess.Popen(
-                ["wine", program], cwd=self.folder, env=self.env, stdout=out,
+                ["wine", program], cwd=self.folder, env=env, stdout=out,
                 stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         if wait_for_window:
             self._timed("program_window", lambda: self.probe.wait_window())

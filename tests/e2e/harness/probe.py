@@ -66,6 +66,10 @@ class Probe:
     def menu(self, command_id):
         self._must(f"menu {command_id}")
 
+    def send_message(self, message, wparam=0, lparam=0):
+        """Sends a message to the main window as another program could; its result."""
+        return self._must(f"send_message {message} {wparam} {lparam}")["result"]
+
     # The console.
     def console(self):
         return self._must("console")["text"]

@@ -27,6 +27,7 @@ constexpr CommandEntry commands[] = {
     {"combo", comboCommand},
     {"select", selectCommand},
     {"menu", menuCommand},
+    {"send_message", sendMessageCommand},
     {"console", consoleCommand},
     {"console_lines", consoleLinesCommand},
     {"about", aboutCommand},

@@ -1,5 +1,6 @@
 #include "window_commands.h"
 
+#include <cstdint>
 #include <iterator>
 
 #include "messaging.h"
@@ -210,4 +211,30 @@ void menuCommand(ProbeSession& session, const CommandWords& words, JsonWriter& j
         return;
     }
     answerOk(json);
+}
+
+// A message with any numbers, as another program could send it: the program
+// must answer it without trusting what it carries. Sent with a time limit, so
+// a program that hangs on it fails the command instead of the probe.
+void sendMessageCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
+    std::int64_t message = 0;
+    std::int64_t wParam = 0;
+    std::int64_t lParam = 0;
+    if (!words.integer(1, 0, 0xFFFF, &message) || !words.integer(2, 0, INT64_MAX, &wParam) ||
+        !words.integer(3, INT64_MIN + 1, INT64_MAX, &lParam)) {
+        answerError(json, "a message number, a wParam and an lParam are needed");
+        return;
+    }
+    if (!needWindows(session, json)) {
+        return;
+    }
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(session.windows().main, static_cast<UINT>(message),
+                             static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
+                             SMTO_ABORTIFHUNG, 10000, &result)) {
+        answerError(json, "the message was not answered");
+        return;
+    }
+    answerOk(json);
+    json.field("result", static_cast<std::int64_t>(result));
 }

@@ -14,3 +14,4 @@ void idleCommand(ProbeSession& session, const CommandWords& words, JsonWriter& j
 void comboCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
 void selectCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
 void menuCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
+void sendMessageCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);

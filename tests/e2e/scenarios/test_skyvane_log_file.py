@@ -1,16 +1,18 @@
 """The log file of skyvane.exe as it is left on disk: exactly the valid sentences received
 while it was on, in UTF-16 with a byte-order mark; its replay through the file dialog;
-and the logs that cannot be created or replayed."""
+the logs that cannot be created or replayed, and one the disk stops taking midway."""
 
 import os
 import unittest
 
 from bench import Bench
 from log_file import BOM, expected_log_bytes, read_log_lines
+from recordings import find_run, read_sentences
 from skyvane_panel import (BLACK, COM_PORT, LOG_FILE, LOG_NAME, MOD, REPLAY_PATH_LIMIT, SAMPLE,
                            START_GPS, checksum_is_valid, pause_and_settle, replay,
                            require_program, sentence, wait_until_shown, with_wrong_checksum,
                            write_recording)
+from small_disk import SmallDisk
 from waiting import wait_until
 
 
@@ -144,6 +146,48 @@ class RefusedLog(unittest.TestCase):
             probe.set_text(LOG_NAME, "n" * longest)
             probe.click(LOG_FILE)
             self.assert_logging(probe, os.path.join(bench.folder, "n" * longest + "_log.txt"))
+
+
+class FullDisk(unittest.TestCase):
+    def test_a_log_the_disk_cannot_take_stops_with_its_whole_lines_and_the_stream_goes_on(self):
+        with Bench(self.id()) as bench:
+            receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=200,
+                                            loop=True)
+            bench.start_program()
+            probe = bench.probe
+            with SmallDisk(os.path.join(bench.folder, "full"), size_kib=64):
+                probe.set_text(LOG_NAME, "full\\drive")  # the log lands on the small disk
+                probe.set_text(MOD, "-10")
+                probe.click(LOG_FILE)
+                self.assertEqual(probe.state(LOG_FILE)["checked"], 1)
+                probe.click(START_GPS)
+                wait_until(lambda: "Log File ERROR!!" in probe.console(), timeout=60,
+                           what="the log to stop on the full disk")
+                # The log stopped as if unticked; the operator can start another.
+                self.assertEqual(probe.state(LOG_FILE)["checked"], 0)
+                self.assertTrue(probe.state(LOG_NAME)["enabled"])
+                self.assertTrue(probe.state(MOD)["enabled"])
+                self.assertEqual(probe.state(START_GPS)["text"], "Close GPS")
+                # The stream, the console and the panel go on.
+                shown = len(probe.console())
+                sent = receiver.stats()["lines"]
+                wait_until(lambda: len(probe.console()) > shown + 2000, what="more lines shown")
+                self.assertGreater(receiver.stats()["lines"], sent)
+                probe.set_text(LOG_NAME, "after")
+                probe.click(LOG_FILE)
+                wait_until(lambda: os.path.getsize(os.path.join(bench.folder, "after_log.txt"))
+                           > 1000, what="a new log on another disk")
+                probe.click(LOG_FILE)
+                probe.click(START_GPS)
+
+                # Whole lines only, every one valid, consecutive sentences of the stream.
+                path = os.path.join(bench.folder, "full", "drive_log.txt")
+                logged = read_log_lines(path)
+                self.assertGreater(len(logged), 100)
+                self.assertLessEqual(os.path.getsize(path), 64 * 1024)
+                self.assertEqual([line for line in logged if not checksum_is_valid(line)], [])
+                self.assertNotEqual(find_run(logged, read_sentences(bench.sample(SAMPLE)) * 3),
+                                    -1)
 
 
 class RefusedReplay(unittest.TestCase):
