@@ -125,6 +125,7 @@ int main(int argc, char** argv) {
     canvas->window = CreateWindowExA(0, "STATIC", "panel", WS_POPUP | WS_VISIBLE, 0, 0, panelWidth,
                                      panelHeight, nullptr, nullptr, nullptr, nullptr);
     canvas->gdi.create();
+    std::printf("panel font: %d px character height\n", canvas->gdi.fontPx);
     canvas->gdi.skyBitmap =
         static_cast<HBITMAP>(LoadImageA(nullptr, argv[2], IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (canvas->window == nullptr || canvas->gdi.skyBitmap == nullptr) {

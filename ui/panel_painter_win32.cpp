@@ -1,6 +1,7 @@
 #include "panel_painter_win32.h"
 
 #include "base/wide_win32.h"
+#include "ui/panel_text_fit.h"
 
 namespace {
 
@@ -53,9 +54,56 @@ void drawText(HDC dc, const DrawOp& op) {
     DrawTextW(dc, asWide(op.text.c_str()), -1, &rect, flags);
 }
 
+HFONT makePanelFont(int characterPx) {
+    wchar_t face[LF_FACESIZE];
+    MultiByteToWideChar(CP_ACP, 0, panelFontFace, -1, face, LF_FACESIZE);
+    face[LF_FACESIZE - 1] = 0;
+    // A negative height asks for the character height rather than the cell's.
+    return CreateFontW(-characterPx, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, face);
+}
+
+// The texts measured in the font as GDI will draw them, on the screen's context.
+class GdiTextMeasure : public PanelTextMeasure {
+public:
+    GdiTextMeasure() : dc(CreateCompatibleDC(nullptr)) {}
+    ~GdiTextMeasure() override {
+        if (dc != nullptr) {
+            DeleteDC(dc);
+        }
+    }
+    GdiTextMeasure(const GdiTextMeasure&) = delete;
+    GdiTextMeasure& operator=(const GdiTextMeasure&) = delete;
+
+    int measure(const char* text, int characterPx, std::int64_t* width,
+                std::int64_t* height) override {
+        const HFONT font = makePanelFont(characterPx);
+        if (dc == nullptr || font == nullptr) {
+            return 0;
+        }
+        const HGDIOBJ previous = SelectObject(dc, font);
+        wchar_t wide[64];
+        const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 64) - 1;
+        SIZE size = {0, 0};
+        const BOOL measured = length > 0 && GetTextExtentPoint32W(dc, wide, length, &size);
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        *width = size.cx;
+        *height = size.cy;
+        return measured ? 1 : 0;
+    }
+
+private:
+    HDC dc;
+};
+
 }  // namespace
 
 void PanelGdiObjects::create() {
+    GdiTextMeasure measure;
+    fontPx = fitPanelFont(measure);
+    font = makePanelFont(fontPx);
     for (std::size_t i = 0; i < std::size(panelBrushColors); ++i) {
         brushes[i] = CreateSolidBrush(toColorRef(panelBrushColors[i]));
     }
@@ -76,6 +124,7 @@ void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation) {
 }
 
 void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObjects& objects) {
+    const HGDIOBJ previousFont = objects.font != nullptr ? SelectObject(dc, objects.font) : nullptr;
     for (std::size_t i = 0; i < list.count; ++i) {
         const DrawOp& op = list.ops[i];
         switch (op.kind) {
@@ -95,5 +144,8 @@ void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObject
                 }
                 break;
         }
+    }
+    if (previousFont != nullptr) {
+        SelectObject(dc, previousFont);
     }
 }

@@ -8,10 +8,13 @@
 
 #include "ui/panel_display_list.h"
 
-// Made once for the whole run, one per colour of the list's palettes.
+// Made once for the whole run: one brush or pen per colour of the list's
+// palettes, and the texts' font, fitted to the panel's boxes.
 struct PanelGdiObjects {
     HBRUSH brushes[std::size(panelBrushColors)] = {};
     HPEN pens[std::size(panelPenColors)] = {};
+    HFONT font = nullptr;
+    int fontPx = 0;  // its character height
     HBITMAP skyBitmap = nullptr;
 
     void create();

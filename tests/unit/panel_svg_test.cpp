@@ -54,12 +54,12 @@ TEST(PanelSvg, EveryOperationBecomesOneElementInListOrder) {
         "kept|<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
         "width=\"994\" height=\"378\" viewBox=\"0 0 994 378\">\n"
-        "<g font-family=\"sans-serif\" font-weight=\"bold\" font-size=\"12px\" "
+        "<g font-family=\"Tahoma, sans-serif\" font-size=\"10px\" "
         "xml:space=\"preserve\">\n"
         "<rect x=\"0\" y=\"0\" width=\"994\" height=\"378\" fill=\"#ffffff\" "
         "shape-rendering=\"crispEdges\"/>\n"
         "<svg x=\"165\" y=\"5\" width=\"35\" height=\"20\" overflow=\"hidden\">"
-        "<text x=\"0\" y=\"12\" fill=\"#000000\">Date:</text></svg>\n"
+        "<text x=\"0\" y=\"10\" fill=\"#000000\">Date:</text></svg>\n"
         "<image x=\"0\" y=\"0\" width=\"155\" height=\"155\" preserveAspectRatio=\"none\" "
         "image-rendering=\"optimizeSpeed\" style=\"image-rendering:pixelated\" href=\"" +
         uri + "\" xlink:href=\"" + uri +
@@ -71,10 +71,10 @@ TEST(PanelSvg, EveryOperationBecomesOneElementInListOrder) {
         "<ellipse cx=\"-10.5\" cy=\"77.5\" rx=\"9.5\" ry=\"8.5\" fill=\"#ffffff\" "
         "stroke=\"#ff0000\" stroke-width=\"2\"/>\n"
         "<svg x=\"66\" y=\"68\" width=\"23\" height=\"18\" overflow=\"hidden\">"
-        "<text x=\"11.5\" text-anchor=\"middle\" y=\"12\" fill=\"#00ffff\">"
+        "<text x=\"11.5\" text-anchor=\"middle\" y=\"10\" fill=\"#00ffff\">"
         "&lt;&amp;&apos;&gt;</text></svg>\n"
         "<svg x=\"382\" y=\"25\" width=\"25\" height=\"15\" overflow=\"hidden\">"
-        "<text x=\"0\" y=\"12\" fill=\"#ff00ff\">-7</text></svg>\n"
+        "<text x=\"0\" y=\"10\" fill=\"#ff00ff\">-7</text></svg>\n"
         "</g>\n</svg>\n";
     EXPECT_EQ(svg, expected);
 }

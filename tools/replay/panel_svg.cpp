@@ -5,12 +5,14 @@
 #include "base64.h"
 #include "sky_picture.h"
 #include "ui/panel_display_list.h"
+#include "ui/panel_text_fit.h"
 #include "xml_text.h"
 
 namespace {
 
-// Baseline of a line of text below the top of its box, for the font below.
-constexpr int textBaseline = 12;
+// Baseline of a line of text below the top of its box: the panel font's
+// ascent is about its character height.
+constexpr int textBaseline = panelFontLargestPx;
 
 void appendNumber(std::string& out, std::int64_t value) {
     char digits[24];
@@ -142,9 +144,11 @@ void appendPanelSvg(std::string& out, const PanelDisplayList& list, std::int32_t
     appendNumber(out, w);
     out += ' ';
     appendNumber(out, h);
-    out +=
-        "\">\n<g font-family=\"sans-serif\" font-weight=\"bold\" font-size=\"12px\" "
-        "xml:space=\"preserve\">\n";
+    out += "\">\n<g font-family=\"";
+    out += panelFontFace;
+    out += ", sans-serif\" font-size=\"";
+    appendNumber(out, panelFontLargestPx);
+    out += "px\" xml:space=\"preserve\">\n";
     for (std::size_t i = 0; i < list.count && i < PanelDisplayList::capacity; ++i) {
         appendOp(out, list.ops[i]);
     }
