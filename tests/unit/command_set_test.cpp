@@ -1,10 +1,11 @@
-// The entries that read the control panel at once: the operator's text and
-// the auto-send period.
+// The entries that act on the control panel at once: the operator's text,
+// the auto-send period, and the resets greyed as they are asked for.
 
 #include "commands/command_set.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,6 +74,26 @@ TEST(CommandSet, AutoStartTakesOffsetAndPeriodAutoStopStops) {
     auto bench = std::make_unique<CommandBench>();
     EXPECT_EQ(bench->commands.request(Command::autoStop, 0), 0);
     EXPECT_EQ(bench->host.panel, std::vector<std::string>{"timer stop"});
+}
+
+// A reset queued behind another command greys its button at once, so it
+// cannot be queued twice; one that starts at once greys it as its first step.
+TEST(CommandSet, AResetWaitingInTheQueueIsDisabledAsItIsQueued) {
+    auto bench = std::make_unique<CommandBench>();
+    bench->host.kind = ConnectionKind::port;
+    EXPECT_EQ(bench->commands.request(Command::getVersion, 0), 1);
+    const std::size_t before = bench->host.panel.size();
+    EXPECT_EQ(bench->commands.request(Command::coldStart, 0), 1);
+    EXPECT_EQ(bench->commands.request(Command::factoryReset, 0), 1);
+    const std::vector<std::string> queued(bench->host.panel.begin() + before,
+                                          bench->host.panel.end());
+    EXPECT_EQ(queued, (std::vector<std::string>{"disable cold start", "disable factory reset"}));
+
+    auto idle = std::make_unique<CommandBench>();
+    idle->host.kind = ConnectionKind::port;
+    EXPECT_EQ(idle->commands.request(Command::coldStart, 0), 1);
+    EXPECT_EQ(std::count(idle->host.panel.begin(), idle->host.panel.end(), "disable cold start"),
+              1);
 }
 
 }  // namespace
