@@ -4,12 +4,10 @@
 
 #include "headless_host.h"
 #include "nmea/receiver_state.h"
+#include "nmea/sat_table_name.h"
 #include "nmea/sentence_intake.h"
 
 namespace {
-
-const char* const tableNames[satTableCount] = {"gpsL1", "glsL1", "gasL1", "gnsL1", "bdsL1",
-                                               "gpsL5", "glsL5", "gasL5", "gnsL5", "bdsL5"};
 
 void appendEscapedUnit(std::string& out, char16_t unit) {
     switch (unit) {
@@ -161,7 +159,7 @@ void appendTables(std::string& out, const ReceiverState& state) {
     out += '{';
     bool needsComma = false;
     for (int t = 0; t < satTableCount; ++t) {
-        needsComma |= appendTable(out, tableNames[t], state.tables[t], needsComma);
+        needsComma |= appendTable(out, satTableName(t), state.tables[t], needsComma);
     }
     out += '}';
 }
