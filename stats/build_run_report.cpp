@@ -81,7 +81,8 @@ void reportSignals(const SignalTally& signals, SignalsReport* report) {
 // percentiles.
 StatSummary strengthOf(const SatelliteTally& tally, const SatelliteCounts& counts) {
     if (const std::uint32_t* bins = tally.strengthHistogram(counts)) {
-        return summarizeHistogram(bins, maxStrength + 1, 1);
+        const int lowest = counts.minStrength;
+        return summarizeHistogram(bins + lowest, counts.maxStrength - lowest + 1, 1, lowest);
     }
     StatSummary summary;
     summary.n = counts.tracked;

@@ -1,6 +1,7 @@
 #pragma once
 // An exact histogram of small whole numbers (satellite counts, strength
 // sums): fixed storage, no allocation, exact percentiles however long the run.
+// It notes the bins it used, so clearing and summing visit only those.
 
 #include <cstdint>
 
@@ -16,17 +17,28 @@ public:
     void add(int value) {
         const int bin = value < 0 ? 0 : (value >= Bins ? Bins - 1 : value);
         ++counts[bin];
+        lowest = bin < lowest ? bin : lowest;
+        highest = bin > highest ? bin : highest;
     }
 
     void clear() {
-        for (std::uint32_t& count : counts) {
-            count = 0;
+        for (int bin = lowest; bin <= highest; ++bin) {
+            counts[bin] = 0;
         }
+        lowest = Bins;
+        highest = -1;
     }
 
     // Bin i stands for the value i / scale.
-    StatSummary summary(double scale = 1) const { return summarizeHistogram(counts, Bins, scale); }
+    StatSummary summary(double scale = 1) const {
+        if (highest < 0) {
+            return StatSummary();
+        }
+        return summarizeHistogram(counts + lowest, highest - lowest + 1, scale, lowest);
+    }
 
 private:
     std::uint32_t counts[Bins] = {};
+    int lowest = Bins;  // the bins used lie from lowest to highest
+    int highest = -1;
 };

@@ -23,35 +23,42 @@ HistogramTotals totalsOf(const std::uint32_t* counts, int bins) {
     return totals;
 }
 
-// The bin holding the value of the given rank (1-based).
-int binOfRank(const std::uint32_t* counts, int bins, std::int64_t rank) {
+// The bins holding the values of the given ascending ranks (1-based), in one pass.
+void binsOfRanks(const std::uint32_t* counts, int bins, const std::int64_t (&ranks)[3],
+                 int (&found)[3]) {
     std::int64_t seen = 0;
-    for (int bin = 0; bin < bins; ++bin) {
+    int next = 0;
+    for (int bin = 0; bin < bins && next < 3; ++bin) {
         seen += counts[bin];
-        if (seen >= rank) {
-            return bin;
+        while (next < 3 && seen >= ranks[next]) {
+            found[next++] = bin;
         }
     }
-    return bins - 1;
 }
 
 }  // namespace
 
-StatSummary summarizeHistogram(const std::uint32_t* counts, int bins, double scale) {
+StatSummary summarizeHistogram(const std::uint32_t* counts, int bins, double scale,
+                               int firstValue) {
     const HistogramTotals totals = totalsOf(counts, bins);
     StatSummary s;
     s.n = totals.n;
     if (totals.n == 0) {
         return s;
     }
-    auto valueAtRank = [&](int percent) {
-        return binOfRank(counts, bins, nearestRank(percent, totals.n)) / scale;
-    };
-    s.min = totals.lowest / scale;
-    s.max = totals.highest / scale;
-    s.mean = static_cast<double>(totals.weightedSum) / static_cast<double>(totals.n) / scale;
-    s.p5 = valueAtRank(5);
-    s.median = valueAtRank(50);
-    s.p95 = valueAtRank(95);
+    const std::int64_t ranks[3] = {nearestRank(5, totals.n), nearestRank(50, totals.n),
+                                   nearestRank(95, totals.n)};
+    int found[3] = {};
+    binsOfRanks(counts, bins, ranks, found);
+    auto value = [&](int bin) { return (firstValue + bin) / scale; };
+    s.min = value(totals.lowest);
+    s.max = value(totals.highest);
+    // The exact sum of the values, so the mean is the same wherever the bins start.
+    const std::int64_t valueSum =
+        static_cast<std::int64_t>(totals.weightedSum) + std::int64_t{firstValue} * totals.n;
+    s.mean = static_cast<double>(valueSum) / static_cast<double>(totals.n) / scale;
+    s.p5 = value(found[0]);
+    s.median = value(found[1]);
+    s.p95 = value(found[2]);
     return s;
 }

@@ -47,5 +47,6 @@ StatSummary summarizeValues(T* values, std::size_t n) {
 }
 
 // Every statistic of the values a histogram counted: bin i holds the count of
-// the value i / scale.
-StatSummary summarizeHistogram(const std::uint32_t* counts, int bins, double scale);
+// the value (firstValue + i) / scale.
+StatSummary summarizeHistogram(const std::uint32_t* counts, int bins, double scale,
+                               int firstValue = 0);

@@ -1,10 +1,8 @@
 #include "satellite_tally.h"
 
 void SatelliteTally::clear() {
-    for (auto& table : records) {
-        for (SatelliteCounts& counts : table) {
-            counts = SatelliteCounts();
-        }
+    for (int table = 0; table < satTableCount; ++table) {
+        listed[table].drain([&](int number) { records[table][number] = SatelliteCounts(); });
     }
     // Only the slots handed out hold counts.
     for (int slot = 0; slot < poolUsed; ++slot) {
@@ -19,7 +17,10 @@ void SatelliteTally::clear() {
 
 void SatelliteTally::addRecord(int table, int number, const SatRecord& record, int strength) {
     SatelliteCounts& counts = records[table][number];
-    counts.listed = true;
+    if (!counts.listed) {
+        counts.listed = true;
+        listed[table].add(number);
+    }
     counts.inView += record.inView != 0 ? 1 : 0;
     counts.used += record.usedInFix != 0 ? 1 : 0;
     clamped += strengthClamped(record) ? 1 : 0;

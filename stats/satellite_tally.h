@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "nmea/marked_numbers.h"
 #include "nmea/receiver_state.h"
 #include "satellite_strength.h"
 
@@ -36,6 +37,18 @@ public:
     void addRecord(int table, int number, const SatRecord& record, int strength);
 
     const SatelliteCounts& counts(int table, int number) const { return records[table][number]; }
+
+    // Calls visit(table, number) for every listed record, by table then number.
+    template <typename Visit>
+    void forEachListed(Visit&& visit) const {
+        for (int table = 0; table < satTableCount; ++table) {
+            for (int w = 0; w < MarkedNumbers::wordCount; ++w) {
+                for (std::uint64_t bits = listed[table].word(w); bits != 0; bits &= bits - 1) {
+                    visit(table, w * 64 + std::countr_zero(bits));
+                }
+            }
+        }
+    }
     // Null for a satellite without a pool slot.
     const std::uint32_t* strengthHistogram(const SatelliteCounts& counts) const;
     int satellitesPastPool() const { return pastPool; }
@@ -46,6 +59,7 @@ private:
     void addStrength(SatelliteCounts& counts, int strength);
 
     SatelliteCounts records[satTableCount][satTableSize];
+    MarkedNumbers listed[satTableCount];  // so a clear visits only those
     StrengthBins pool[strengthPoolSize];
     int poolUsed = 0;
     int pastPool = 0;

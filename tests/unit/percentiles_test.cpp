@@ -58,6 +58,22 @@ TEST(Percentiles, AScaledHistogramGivesQuarters) {
               describe(summary(3, 35, 35, 35.25, 35.333333, 35.75, 35.75)));
 }
 
+// A histogram cleared for a new run forgets the old one's values, even
+// those outside the range the new one uses.
+TEST(Percentiles, AClearedHistogramStartsAfresh) {
+    CountHistogram<64> histogram;
+    for (int value : {0, 63, 30}) {
+        histogram.add(value);
+    }
+    EXPECT_EQ(describe(histogram.summary()), describe(summary(3, 0, 0, 30, 31, 63, 63)));
+    histogram.clear();
+    EXPECT_EQ(describe(histogram.summary()), describe(none));
+    for (int value : {12, 10, 11}) {
+        histogram.add(value);
+    }
+    EXPECT_EQ(describe(histogram.summary()), describe(summary(3, 10, 10, 11, 11, 12, 12)));
+}
+
 TEST(Percentiles, RanksInWholeNumbers) {
     const struct {
         int percent;
