@@ -77,7 +77,9 @@ private:
             ++at;
             return true;
         }
-        std::vector<std::string_view> names;
+        // The names of the open objects, as one stack, so that checking a
+        // document allocates only as it first grows.
+        const std::size_t firstName = names.size();
         for (;;) {
             skipSpace();
             const std::size_t nameStart = at;
@@ -85,7 +87,8 @@ private:
                 return fail("expected a member name");
             }
             const std::string_view name = text.substr(nameStart, at - nameStart);
-            if (std::find(names.begin(), names.end(), name) != names.end()) {
+            const auto first = names.begin() + static_cast<std::ptrdiff_t>(firstName);
+            if (std::find(first, names.end(), name) != names.end()) {
                 return fail("a member name given twice");
             }
             names.push_back(name);
@@ -101,6 +104,7 @@ private:
             skipSpace();
             if (peek() == '}') {
                 ++at;
+                names.resize(firstName);
                 return true;
             }
             if (peek() != ',') {
@@ -209,6 +213,7 @@ private:
     std::string_view text;
     std::size_t at = 0;
     std::string reason;
+    std::vector<std::string_view> names;
 };
 
 }  // namespace
