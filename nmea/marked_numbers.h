@@ -7,7 +7,12 @@
 
 class MarkedNumbers {
 public:
+    static constexpr int wordCount = 4;
+
     void add(int number) { words[number / 64] |= std::uint64_t{1} << (number % 64); }
+
+    // Bits 0 to 63 of word w are the numbers w * 64 to w * 64 + 63.
+    std::uint64_t word(int w) const { return words[w]; }
 
     // Calls visit(number) for every number added since the last drain, in
     // ascending order, and forgets them.
@@ -22,6 +27,5 @@ public:
     }
 
 private:
-    static constexpr int wordCount = 4;
     std::uint64_t words[wordCount] = {};
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the parsers learn from the receiver and the panels show.
 
+#include <bit>
 #include <cstdint>
 
 #include "base/civil_time.h"
@@ -28,6 +29,18 @@ struct SatTable {
 
     void clearInView();  // the prn goes with the mark
     void clearUsedInFix();
+
+    // Calls visit(number), in ascending order, for every record that carries
+    // either mark: a reader of every sample need not read all 256 records.
+    template <typename Visit>
+    void forEachMarked(Visit&& visit) const {
+        for (int w = 0; w < MarkedNumbers::wordCount; ++w) {
+            const std::uint64_t marked = inViewMarked.word(w) | usedMarked.word(w);
+            for (std::uint64_t bits = marked; bits != 0; bits &= bits - 1) {
+                visit(w * 64 + std::countr_zero(bits));
+            }
+        }
+    }
 
 private:
     MarkedNumbers inViewMarked;

@@ -14,16 +14,16 @@ constexpr SatTableName names[satTableCount] = {
     {"gnsL5", "GNS L5"}, {"bdsL5", "BDS L5"},
 };
 
-bool isTable(SatTableId table) {
+bool isTable(int table) {
     return table >= 0 && table < satTableCount;
 }
 
 }  // namespace
 
-const char* satTableKey(SatTableId table) {
+const char* satTableKey(int table) {
     return isTable(table) ? names[table].key : "";
 }
 
-const char* satTableLabel(SatTableId table) {
+const char* satTableLabel(int table) {
     return isTable(table) ? names[table].label : "";
 }

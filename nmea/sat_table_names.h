@@ -5,6 +5,6 @@
 #include "receiver_state.h"
 
 // "gpsL1" ... "bdsL5", in the tables' order.
-const char* satTableKey(SatTableId table);
+const char* satTableKey(int table);
 // "GPS L1" ... "BDS L5"; the second-band combined table is "GNS L5".
-const char* satTableLabel(SatTableId table);
+const char* satTableLabel(int table);

@@ -37,7 +37,7 @@ struct SampleTable {
             add(label.text, label.box);
         }
         for (int t = 0; t < satTableCount; ++t) {
-            add(satTableLabel(static_cast<SatTableId>(t)), bandLabelBox(0));
+            add(satTableLabel(t), bandLabelBox(0));
         }
         add("199", numberUnderBarBox(slotCell(0)));
         add("50", strengthBox(slotCell(0)));

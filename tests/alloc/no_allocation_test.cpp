@@ -1,7 +1,8 @@
 // The data path allocates nothing: once a session exists, lines of any kind
-// pass through the filter, ring, intake, parsers and recognisers, and the
-// panel's display list is rebuilt, without a single heap allocation, so a long
-// run can neither grow nor fragment the heap. Counted by replacing the global
+// pass through the filter, ring, intake, parsers and recognisers, the run's
+// statistics take them, and the panel's display list and the run report are
+// rebuilt, without a single heap allocation, so a long run can neither grow
+// nor fragment the heap. Counted by replacing the global
 // operator new, which works with and without the sanitizers (the core takes
 // no memory from malloc directly); that replacement is why this test is a
 // program of its own.
@@ -22,6 +23,7 @@
 
 #include "replay_session.h"
 #include "scenario.h"
+#include "stats/build_run_report.h"
 #include "ui/panel_display_list.h"
 
 namespace {
@@ -184,6 +186,48 @@ TEST(DataPath, BuildingThePanelAllocatesNothing) {
     });
     EXPECT_EQ(allocations.load() - before, 0);
     EXPECT_GT(mostOps, 200u);  // the drive does bring satellites into view
+}
+
+// The statistics listen to every recording, a new run for each as the
+// program starts one for each connection, and the report is built after
+// every hundredth line as the statistics window builds it once a second.
+TEST(DataPath, TheRunStatisticsAndTheirReportAllocateNothing) {
+    const std::vector<Recording> streams = recordings();
+    const std::string drive = generatedDrive();
+    auto session = std::make_unique<ReplaySession>(100);
+    auto statistics = std::make_unique<RunStatistics>();
+    auto scratch = std::make_unique<ReportScratch>();
+    auto report = std::make_unique<RunReport>();
+    session->intake.setListener(statistics.get());
+    ReportInputs inputs;
+    LimitSet limits;
+    IniError error;
+    const char limitsText[] = "[LIMITS]\nCEP95_MAX_M=5\nTOP4_L1_MEDIAN_MIN=30\nGAPS_MAX=0\n";
+    ASSERT_EQ(parseLimitsText(limitsText, sizeof limitsText - 1, "limits.ini", &limits, &error), 1);
+    inputs.limits = &limits;
+    std::uint64_t reports = 0;
+
+    const long before = allocations.load();
+    for (const Recording& recording : streams) {
+        session->reset();
+        statistics->startRun(RunSource::recording);
+        session->feed(bytesOf(recording.bytes), recording.bytes.size(), [&] {
+            if (session->lineCount() % 100 == 0) {
+                buildRunReport(*statistics, inputs, *scratch, report.get());
+                ++reports;
+            }
+        });
+        EXPECT_EQ(allocations.load() - before, 0) << recording.name;
+    }
+    session->reset();
+    statistics->startRun(RunSource::live);
+    inputs.reference = GeoPoint{48.1, 11.5};
+    session->feed(bytesOf(drive), drive.size(), [] {});
+    buildRunReport(*statistics, inputs, *scratch, report.get());
+    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_GT(reports, 200u);
+    EXPECT_GT(report->epochs.count, 250);  // the drive did bring samples
+    EXPECT_GT(report->satellites.count, 20);
 }
 
 }  // namespace

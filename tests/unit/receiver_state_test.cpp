@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <memory>
 #include <random>
 #include <tuple>
@@ -26,8 +27,29 @@ int sweep(ReceiverState& state, bool inView) {
     return removed;
 }
 
+// The records forEachMarked visits, and those a sweep finds with a mark.
+std::bitset<satTableSize> markedVisited(const SatTable& table) {
+    std::bitset<satTableSize> visited;
+    int previous = -1;
+    table.forEachMarked([&](int number) {
+        EXPECT_GT(number, previous);  // ascending, each once
+        previous = number;
+        visited.set(number);
+    });
+    return visited;
+}
+
+std::bitset<satTableSize> markedSwept(const SatTable& table) {
+    std::bitset<satTableSize> marked;
+    for (int n = 0; n < satTableSize; ++n) {
+        marked[n] = table.records[n].inView != 0 || table.records[n].usedInFix != 0;
+    }
+    return marked;
+}
+
 // Marks, levels, epoch clears and whole-table clears in random order: the
-// noted clears must leave exactly what a sweep of every record leaves.
+// noted clears must leave exactly what a sweep of every record leaves, and
+// the marked records visited must be those a sweep finds marked.
 TEST(ReceiverState, EpochClearsLeaveWhatASweepOfEveryRecordLeaves) {
     auto noted = std::make_unique<ReceiverState>();
     auto swept = std::make_unique<ReceiverState>();
@@ -58,6 +80,8 @@ TEST(ReceiverState, EpochClearsLeaveWhatASweepOfEveryRecordLeaves) {
                           fieldsOf(swept->tables[t].records[n]))
                     << "step " << step << " table " << t << " record " << n;
             }
+            ASSERT_EQ(markedVisited(noted->tables[t]), markedSwept(swept->tables[t]))
+                << "step " << step << " table " << t;
         }
     }
     EXPECT_GT(marksCleared, 1000);  // the clears did meet marked records

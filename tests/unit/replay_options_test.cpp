@@ -65,4 +65,45 @@ TEST(ReplayOptions, RefusesMalformedPanelValues) {
     }
 }
 
+TEST(ReplayOptions, ReportLimitsReferenceAndHelp) {
+    ReplayOptions options;
+    std::string error;
+    ASSERT_EQ(
+        parse({"--report", "r.json", "--limits", "l.ini", "--reference", "-33.5,-70.25", "in.nmea"},
+              &options, &error),
+        1)
+        << error;
+    EXPECT_STREQ(options.report.reportPath, "r.json");
+    EXPECT_STREQ(options.report.limitsPath, "l.ini");
+    EXPECT_TRUE(options.report.hasReference);
+    EXPECT_EQ(options.report.reference.lat, -33.5);
+    EXPECT_EQ(options.report.reference.lon, -70.25);
+    EXPECT_TRUE(options.report.wanted());
+
+    ReplayOptions plain;
+    ASSERT_EQ(parse({"in.nmea"}, &plain, &error), 1);
+    EXPECT_FALSE(plain.report.wanted());
+    EXPECT_FALSE(plain.showHelp);
+
+    ReplayOptions help;
+    ASSERT_EQ(parse({"--line-ms", "5", "--help", "--no-such-option"}, &help, &error), 1);
+    EXPECT_TRUE(help.showHelp);
+
+    const struct {
+        std::vector<const char*> args;
+        const char* error;
+    } refused[] = {
+        {{"--reference", "91,0", "--report", "r.json", "in.nmea"}, "--reference needs LAT,LON"},
+        {{"--reference", "1,2", "in.nmea"}, "--reference needs --report or --limits"},
+        {{"--report"}, "--report needs a path"},
+        {{"--limits"}, "--limits needs a path"},
+        {{"--html", "r.html", "in.nmea"}, "unknown option"},
+    };
+    for (const auto& c : refused) {
+        ReplayOptions bad;
+        EXPECT_EQ(parse(c.args, &bad, &error), 0) << c.args[0];
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+    }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // skyvane-replay: runs a recorded byte stream through the sentence pipeline
 // without windows and prints what it did as JSON Lines; on request it also
-// draws the graphics panel as the recording leaves it, as SVG.
+// draws the graphics panel as the recording leaves it, as SVG, and writes
+// the run report and judges it by limits.
 
 #include <cstdio>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "binary_stdio.h"
 #include "panel_file.h"
 #include "replay_options.h"
+#include "replay_report.h"
 #include "replay_session.h"
 #include "trace_writer.h"
 
@@ -16,14 +18,28 @@ namespace {
 
 const char* const usage =
     "usage: skyvane-replay [--utc-offset MINUTES] [--line-ms N] [--final] [--log PATH]\n"
-    "         [--panel FILE.svg [--panel-size WxH] [--view NAME=N]... [--signal-offset N]] FILE\n"
+    "         [--panel FILE.svg [--panel-size WxH] [--view NAME=N]... [--signal-offset N]]\n"
+    "         [--report FILE.json] [--reference LAT,LON] [--limits FILE] FILE\n"
+    "       skyvane-replay --help\n"
+    "  FILE             the recording; - reads standard input\n"
     "  --panel          draw the graphics panel after the last line (default size 994x378)\n"
     "  --view NAME=N    NAME one of GPS GLS GAS BDS GNS; N = 0 hides that group\n"
-    "  --signal-offset  added to signal levels while --log records, as in the program";
+    "  --signal-offset  added to signal levels while --log records, as in the program\n"
+    "  --report         write the run report as JSON (docs/run-report.md)\n"
+    "  --reference      the position the errors are taken from, in decimal degrees\n"
+    "                   (default: the mean of the positions)\n"
+    "  --limits         judge the run by the [LIMITS] section of FILE\n"
+    "exit status: 0 done and every limit passed, 2 bad input, 3 a limit failed";
 
 int fail(const char* reason) {
     std::fprintf(stderr, "skyvane-replay: %s\n%s\n", reason, usage);
-    return 2;
+    return exitBadInput;
+}
+
+// Bad input that is not a matter of usage: the message says it all.
+int failInput(const char* reason) {
+    std::fprintf(stderr, "skyvane-replay: %s\n", reason);
+    return exitBadInput;
 }
 
 void flushTrace(std::string& trace) {
@@ -60,6 +76,13 @@ int replay(std::FILE* input, const ReplayOptions& options, ReplaySession& sessio
     return 0;
 }
 
+// Closes the file; returns 1 when the drawing was written whole.
+int writePanel(std::FILE* panel, const ReplayOptions& options, const ReplaySession& session) {
+    const PanelInputs inputs = replayPanelInputs(options.panel, options.logPath != nullptr);
+    const int drawn = writePanelSvg(panel, session.state, inputs);
+    return std::fclose(panel) == 0 && drawn ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +91,10 @@ int main(int argc, char** argv) {
     const char* error = nullptr;
     if (!parseReplayOptions(argc, argv, &options, &error)) {
         return fail(error);
+    }
+    if (options.showHelp) {
+        std::printf("%s\n", usage);
+        return exitDone;
     }
     const bool fromStdin = options.inputPath[0] == '-' && options.inputPath[1] == 0;
     std::FILE* input = fromStdin ? stdin : std::fopen(options.inputPath, "rb");
@@ -87,17 +114,28 @@ int main(int argc, char** argv) {
     if (options.panel.path != nullptr && panel == nullptr) {
         return fail("the panel file cannot be created");
     }
+    std::unique_ptr<ReplayReport> report;
+    IniError problem;
+    if (options.report.wanted()) {
+        report = std::make_unique<ReplayReport>(options.report);
+        if (!report->prepare(&problem)) {
+            return failInput(problem.message);
+        }
+        report->listen(*session);
+    }
     const int status = replay(input, options, *session);
     if (!fromStdin) {
         std::fclose(input);
     }
-    if (panel == nullptr || status != 0) {
+    if (status != 0) {
         return status;
     }
-    const PanelInputs inputs = replayPanelInputs(options.panel, options.logPath != nullptr);
-    const int drawn = writePanelSvg(panel, session->state, inputs);
-    if (std::fclose(panel) != 0 || !drawn) {
+    if (panel != nullptr && !writePanel(panel, options, *session)) {
         return fail("the panel file could not be written");
     }
-    return 0;
+    if (report == nullptr) {
+        return exitDone;
+    }
+    const int verdict = report->finish(&problem);
+    return verdict == exitBadInput ? failInput(problem.message) : verdict;
 }

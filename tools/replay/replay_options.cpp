@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/whole_number.h"
+#include "stats/reference_position.h"
 
 namespace {
 
@@ -37,6 +38,22 @@ int parseSignalOffsetOption(const char* value, ReplayOptions* options) {
     return parseSignalOffset(value, &options->panel);
 }
 
+int parseReportPath(const char* value, ReplayOptions* options) {
+    options->report.reportPath = value;
+    return value != nullptr ? 1 : 0;
+}
+
+int parseLimitsPath(const char* value, ReplayOptions* options) {
+    options->report.limitsPath = value;
+    return value != nullptr ? 1 : 0;
+}
+
+int parseReference(const char* value, ReplayOptions* options) {
+    options->report.hasReference =
+        value != nullptr && parseReferenceArgument(value, &options->report.reference);
+    return options->report.hasReference ? 1 : 0;
+}
+
 // Each of these options consumes the next argument.
 struct ValueOption {
     const char* name;
@@ -53,6 +70,10 @@ const ValueOption valueOptions[] = {
      "--panel-size needs WIDTHxHEIGHT, each from 1 to 32767 pixels"},
     {"--view", parseViewOption, "--view needs NAME=N, NAME one of GPS GLS GAS BDS GNS"},
     {"--signal-offset", parseSignalOffsetOption, "--signal-offset needs a whole number"},
+    {"--report", parseReportPath, "--report needs a path"},
+    {"--limits", parseLimitsPath, "--limits needs a path"},
+    {"--reference", parseReference,
+     "--reference needs LAT,LON in decimal degrees, LAT from -90 to 90, LON from -180 to 180"},
 };
 
 const ValueOption* valueOption(const char* arg) {
@@ -77,6 +98,9 @@ int parseReplayOptions(int argc, char** argv, ReplayOptions* options, const char
             }
         } else if (std::strcmp(arg, "--final") == 0) {
             options->finalOnly = true;
+        } else if (std::strcmp(arg, "--help") == 0) {
+            options->showHelp = true;
+            return 1;
         } else if (arg[0] == '-' && arg[1] != 0) {
             *error = "unknown option";
             return 0;
@@ -89,6 +113,10 @@ int parseReplayOptions(int argc, char** argv, ReplayOptions* options, const char
     }
     if (options->inputPath == nullptr) {
         *error = "no input file given";
+        return 0;
+    }
+    if (options->report.hasReference && !options->report.wanted()) {
+        *error = "--reference needs --report or --limits";
         return 0;
     }
     return 1;

@@ -31,7 +31,7 @@ void printSatellites(std::FILE* out, const ReceiverState& state) {
                 continue;
             }
             if (shown == 0) {
-                std::fprintf(out, "  %s ", satTableLabel(static_cast<SatTableId>(t)));
+                std::fprintf(out, "  %s ", satTableLabel(t));
             }
             std::fprintf(out, " %d:%d%s", n, static_cast<int>(r.snr), r.usedInFix ? "*" : "");
             ++shown;

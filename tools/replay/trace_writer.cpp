@@ -159,7 +159,7 @@ void appendTables(std::string& out, const ReceiverState& state) {
     out += '{';
     bool needsComma = false;
     for (int t = 0; t < satTableCount; ++t) {
-        needsComma |= appendTable(out, satTableKey(static_cast<SatTableId>(t)), state.tables[t], needsComma);
+        needsComma |= appendTable(out, satTableKey(t), state.tables[t], needsComma);
     }
     out += '}';
 }

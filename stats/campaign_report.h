@@ -1,0 +1,39 @@
+#pragma once
+// The outcome of a start campaign (several starts of one kind, each timed to
+// its first fix), as the campaign runner fills it in for the run report.
+
+#include <cstdint>
+#include <optional>
+
+#include "stat_summary.h"
+
+enum class CampaignKind { hot, warm, cold, factory };
+enum class StartOutcome { fix, timeout, noRestart };
+
+constexpr int maxCampaignStarts = 1000;
+
+struct CampaignStart {
+    int index = 0;
+    char sentAt[32] = {};  // ISO 8601 local time of the start command's first write
+    StartOutcome outcome = StartOutcome::timeout;
+    std::optional<std::int64_t> ttffMs;
+    std::optional<std::int64_t> usedAtFix;
+    std::optional<double> top4AtFix;  // band L1
+    std::optional<double> errorAtFixM;
+};
+
+struct CampaignReport {
+    CampaignKind kind = CampaignKind::cold;
+    char family[32] = {};
+    int count = 0;  // starts asked for
+    int timeoutS = 0;
+    CampaignStart starts[maxCampaignStarts];
+    int startCount = 0;  // starts made
+    StatSummary ttffS;   // over the starts that fixed, in seconds
+    int fixed = 0;
+    int timeouts = 0;
+    int noRestart = 0;
+};
+
+// Fills ttffS, fixed, timeouts and noRestart from the starts made.
+void summarizeCampaign(CampaignReport* campaign);
