@@ -6,9 +6,9 @@ bool TransmitterControl::queueReply(const std::uint8_t* bytes, std::size_t count
     return transmitter.replies().queueReply(bytes, count);
 }
 
-void TransmitterControl::restartCold() {
+void TransmitterControl::start(StartKind kind) {
     transmitter.restartSource();
-    ++coldStartCount;
+    coldStartCount += kind == StartKind::cold || kind == StartKind::factory ? 1 : 0;
 }
 
 void TransmitterControl::switchBaud(long baud) {

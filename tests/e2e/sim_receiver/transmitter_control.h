@@ -1,7 +1,7 @@
 #pragma once
 // The receiver as its commands change it: answers join the transmitter's reply queue, a
-// cold start sends the stream back to its beginning, and a rate switch makes the receiver
-// talk at the new baud rate whatever its pace was before.
+// start sends the stream back to its beginning, and a rate switch makes the receiver talk
+// at the new baud rate whatever its pace was before.
 
 #include <cstdint>
 
@@ -15,10 +15,11 @@ public:
         : transmitter(controlled), currentBaud(initialBaud) {}
 
     bool queueReply(const std::uint8_t* bytes, std::size_t count) override;
-    void restartCold() override;
+    void start(StartKind kind) override;
     void switchBaud(long baud) override;
 
     long baud() const { return currentBaud; }
+    // Starts of kind cold or factory.
     std::int64_t coldStarts() const { return coldStartCount; }
     std::int64_t rateSwitches() const { return rateSwitchCount; }
 

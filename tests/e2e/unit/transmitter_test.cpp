@@ -183,14 +183,14 @@ TEST(TransmitterControl, AColdStartSendsTheStreamBackToItsFirstLineAfterTheCurre
     transmitter.pump(1000, &output);
     output.room = 2;
     transmitter.pump(2000, &output);  // "$B" of the second line is out
-    control.restartCold();
+    control.start(StartKind::cold);
     output.room = SIZE_MAX;
     for (Micros now = 3000; now <= 6000; now += 1000) {
         transmitter.pump(now, &output);
     }
     EXPECT_EQ(output.taken, "$A\r\n$BB\r\n$A\r\n$BB\r\n$C\r\n");
     EXPECT_TRUE(transmitter.finished());
-    control.restartCold();  // a finished stream starts again too
+    control.start(StartKind::factory);  // a finished stream starts again too
     const std::size_t before = output.taken.size();
     transmitter.pump(7000, &output);
     EXPECT_FALSE(transmitter.finished());
