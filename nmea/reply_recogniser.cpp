@@ -57,23 +57,30 @@ void ReplyRecogniser::parseReplies(const IndexedText& indexed, IntakeHost& host)
     } else if (indexed.contains(versionReply)) {
         versionReplyText.assign(line);
     }
+    // Both come from a UBX MON-VER answer (a u-blox receiver's start-up text also
+    // names its ROM core).
     if (indexed.contains(romCore)) {
         showRomCore(line, host);
+        versionFamily = CommandFamily::ubx;
     }
     if (indexed.contains(fwVer)) {
         showFwVer(line, host);
+        versionFamily = CommandFamily::ubx;
     }
     if (indexed.contains(version)) {
         showVersion(line, host);
     }
     if (indexed.contains(psrf195)) {
         showPsrf195(line, host);
+        versionFamily = CommandFamily::psrf;
     }
     if (indexed.contains(pmtk705)) {
         showPmtk705(line, host);
+        versionFamily = CommandFamily::pmtk;
     }
     if (indexed.contains(pair020)) {
         showPair020(line, host);
+        versionFamily = CommandFamily::pair;
     }
 }
 
@@ -85,6 +92,7 @@ void ReplyRecogniser::showVersionDone(IntakeHost& host) {
     }
     work.assign(versionReplyText.c_str(), length - 2);
     host.setFirmwareVersion(work.c_str());
+    versionFamily = CommandFamily::at;
 }
 
 // "... ROM CORE 1.00 (59842) Jun 27 2012": from the C of CORE through the

@@ -3,6 +3,7 @@
 // with or without a checksum, and fills the control panel's reply fields.
 
 #include "base/fixed_text.h"
+#include "command_family.h"
 #include "sentence_fields.h"
 
 class IndexedText;
@@ -13,6 +14,10 @@ public:
     void parseReplies(const char16_t* line, IntakeHost& host);
     // The same for a line whose units are already indexed.
     void parseReplies(const IndexedText& line, IntakeHost& host);
+
+    // The family whose version reply was recognised last: none until one is. The text
+    // replies that no family owns ("Version ...") leave it as it is.
+    CommandFamily lastVersionFamily() const { return versionFamily; }
 
 private:
     void showVersionDone(IntakeHost& host);
@@ -29,4 +34,5 @@ private:
     // The most recent line with "[VER]" that is not the closing "[VER] Done".
     FixedText<maxLineUnits + 1> versionReplyText;
     FixedText<maxLineUnits + 1> work;
+    CommandFamily versionFamily = CommandFamily::none;
 };

@@ -62,6 +62,8 @@ public:
     // fields a shorter line did not reach).
     const RmcFields& rmcFields() const { return rmc; }
     const GsaFields& gsaFields() const { return gsa; }
+    // Whose version reply came last since the intake was new or reset.
+    CommandFamily lastVersionFamily() const { return replies.lastVersionFamily(); }
 
 private:
     void takeLine(const LineBytes& received);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "headless_host.h"
 #include "test_text.h"
@@ -20,6 +21,7 @@ struct Replies {
         recogniser->parseReplies(line.c_str(), host);
     }
     std::string core() const { return narrow(host.coreVersion.c_str()); }
+    std::string family() const { return commandFamilyName(recogniser->lastVersionFamily()); }
     std::string fw() const { return narrow(host.firmwareVersion.c_str()); }
 
     std::unique_ptr<ReplyRecogniser> recogniser = std::make_unique<ReplyRecogniser>();
@@ -141,6 +143,50 @@ TEST(ReplyRecogniser, VersionDoneShowsTheLastVersionLine) {
     replies.line("x[VER]");
     replies.line("[VER] Done");
     EXPECT_EQ(replies.fw(), "x[VE");
+}
+
+// Each family's version reply as the simulated receivers send it (the UBX one as the
+// program's reader runs the frame's printable bytes into the next line).
+TEST(ReplyRecogniser, KeepsTheFamilyWhoseVersionReplyCameLast) {
+    Replies replies;
+    replies.line("[VER] Done\r\n");  // closes no version line
+    const char* const notReplies[] = {
+        "$GNGGA,1*4B\r\n",       "$GPTXT,TELIT SW Version: SL869\r\n",
+        "WAAS Enable\r\n",       "$PMTK001,605,3*32\r\n",
+        "$PAIR001,020,0*3E\r\n", "$PSRF,ROM C0RE\r\n",
+    };
+    for (const char* line : notReplies) {
+        replies.line(line);
+        EXPECT_EQ(replies.family(), "none") << line;
+    }
+    struct Answer {
+        const char* family;
+        std::vector<const char*> lines;
+    };
+    const Answer answers[] = {
+        {"psrf", {"$PSRF195,SIMPS_5.1.3-R2 04/11/2025*56\r\n"}},
+        {"pmtk", {"$PMTK705,SIMMT_3.20_0417_25031800,0417,SKV-M1,1.0*03\r\n"}},
+        {"at", {"[VER] Model SKV-AT1\r\n", "[VER] FW 3.4.0 build 0088\r\n", "[VER] Done\r\n"}},
+        {"pair", {"$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0*5A\r\n"}},
+        {"ubx", {"ROM CORE 4.20 (52817)00190000FWVER=SVX 2.10PROTVER=24.10$GNRMC,1*00\r\n"}},
+        {"ubx", {"$GPTXT,01,01,02,ROM CORE 1.00 (59842) Jun 27 2012*59\r\n"}},
+        {"pmtk", {"ROM CORE 1.0 (5) then $PMTK705,A,B*12\r\n"}},  // the later recogniser
+    };
+    std::string before = "none";
+    for (const Answer& answer : answers) {
+        for (const char* line : answer.lines) {
+            EXPECT_EQ(replies.family(), before) << "before " << line;
+            replies.line(line);
+        }
+        EXPECT_EQ(replies.family(), answer.family) << answer.lines.back();
+        for (const char* line : notReplies) {
+            replies.line(line);
+        }
+        EXPECT_EQ(replies.family(), answer.family) << "kept";
+        before = answer.family;
+    }
+    replies.recogniser = std::make_unique<ReplyRecogniser>();
+    EXPECT_EQ(replies.family(), "none");
 }
 
 }  // namespace

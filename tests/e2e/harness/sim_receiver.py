@@ -9,9 +9,13 @@ from json_lines import JsonLineProcess, ProtocolError
 class SimReceiver:
     def __init__(self, binary, link, folder, recording=None, scenario_seconds=None, seed=None,
                  fix_after=None, baud=None, lines_per_second=None, unpaced=False, loop=False,
-                 while_closed="hold", open_delay_ms=300, family=None, name="receiver"):
+                 while_closed="hold", open_delay_ms=300, family=None, ttff=None, ttff_seed=None,
+                 never_fix=False, ignore_start=(), restart=None, name="receiver"):
         """name: the prefix of its files in the folder (<name>-got.jsonl, <name>-sent.bin).
-        family: whose commands it answers (psrf, pmtk, pair, at, ubx); None: it stays silent."""
+        family: whose commands it answers (psrf, pmtk, pair, at, ubx); None: it stays silent.
+        ttff: {"cold": [31.2, 28.9], "hot": [1.1]}, the seconds to the fix after each start of
+        a kind; ttff_seed: draw them for the other kinds; never_fix: no fix after a start;
+        ignore_start: kinds it ignores; restart: "nofix" or "silent" (a silent second first)."""
         self.link = link
         self.received_path = os.path.join(folder, f"{name}-got.jsonl")
         self.sent_path = os.path.join(folder, f"{name}-sent.bin")
@@ -35,6 +39,16 @@ class SimReceiver:
             argv.append("--loop")
         if family is not None:
             argv += ["--family", family]
+        for kind, seconds in (ttff or {}).items():
+            argv += ["--ttff", f"{kind}=" + ",".join(f"{value:g}" for value in seconds)]
+        if ttff_seed is not None:
+            argv += ["--ttff-seed", str(ttff_seed)]
+        if never_fix:
+            argv.append("--never-fix")
+        for kind in ignore_start:
+            argv += ["--ignore-start", kind]
+        if restart is not None:
+            argv += ["--restart", restart]
         self._child = JsonLineProcess(argv, "the simulated receiver",
                                       stderr_path=os.path.join(folder, f"{name}.stderr"))
         ready = self._child.next_answer(timeout=10)

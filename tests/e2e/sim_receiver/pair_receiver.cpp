@@ -10,9 +10,9 @@ namespace {
 const char* const versionAnswer[] = {"$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0", nullptr};
 
 const TextCommand pairCommands[] = {
-    {"$PAIR020", versionAnswer, false},
-    {"$PAIR006", nullptr, true},  // cold start
-    {"$PAIR007", nullptr, true},  // factory reset
+    {"$PAIR020", versionAnswer, std::nullopt}, {"$PAIR004", nullptr, StartKind::hot},
+    {"$PAIR005", nullptr, StartKind::warm},    {"$PAIR006", nullptr, StartKind::cold},
+    {"$PAIR007", nullptr, StartKind::factory},  // a full cold start
 };
 
 const char ratePrefix[] = "$PAIR864,0,0,";

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "pair_receiver.h"
+#include "psrf_receiver.h"
 #include "text_family_receiver.h"
 #include "ubx_receiver.h"
 
@@ -18,26 +19,20 @@ const FamilyName familyNames[] = {
     {ReceiverFamily::pair, "pair"}, {ReceiverFamily::at, "at"},     {ReceiverFamily::ubx, "ubx"},
 };
 
-const char* const psrfVersion[] = {"$PSRF195,SIMPS_5.1.3-R2 04/11/2025", nullptr};
-const TextCommand psrfCommands[] = {
-    {"$PSRF125", psrfVersion, false},
-    {"$PSRF104", nullptr, true},  // cold start
-    {"$PSRF100", nullptr, true},  // factory reset
-};
-
 const char* const pmtkVersion[] = {"$PMTK705,SIMMT_3.20_0417_25031800,0417,SKV-M1,1.0", nullptr};
 const TextCommand pmtkCommands[] = {
-    {"$PMTK605", pmtkVersion, false},
-    {"$PMTK103", nullptr, true},  // cold start
-    {"$PMTK104", nullptr, true},  // factory reset
+    {"$PMTK605", pmtkVersion, std::nullopt},   {"$PMTK101", nullptr, StartKind::hot},
+    {"$PMTK102", nullptr, StartKind::warm},    {"$PMTK103", nullptr, StartKind::cold},
+    {"$PMTK104", nullptr, StartKind::factory},  // a full cold start
 };
 
 const char* const atVersion[] = {"[VER] Model SKV-AT1", "[VER] FW 3.4.0 build 0088", "[VER] Done",
                                  nullptr};
 const TextCommand atCommands[] = {
-    {"@VER", atVersion, false},
-    {"@GCD", nullptr, true},  // cold start
-    {"@GSR", nullptr, true},  // factory reset
+    {"@VER", atVersion, std::nullopt},
+    {"@GSR", nullptr, StartKind::hot},
+    {"@GSW", nullptr, StartKind::warm},
+    {"@GCD", nullptr, StartKind::cold},
 };
 
 template <std::size_t N>
@@ -69,7 +64,7 @@ const char* receiverFamilyName(ReceiverFamily family) {
 std::unique_ptr<ReplyPolicy> makeReplyPolicy(ReceiverFamily family) {
     switch (family) {
         case ReceiverFamily::psrf:
-            return textFamily('$', psrfCommands);
+            return std::make_unique<PsrfReceiver>();
         case ReceiverFamily::pmtk:
             return textFamily('$', pmtkCommands);
         case ReceiverFamily::pair:

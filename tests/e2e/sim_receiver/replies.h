@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "commands/start_commands.h"
+
 class ReplySink {
 public:
     virtual ~ReplySink() = default;
@@ -18,8 +20,9 @@ public:
 // What a command can make the receiver do besides answering.
 class ReceiverControl : public ReplySink {
 public:
-    // A cold start or a factory reset: the fix is gone and the stream starts over.
-    virtual void restartCold() = 0;
+    // A start command of the family, of the kind it names: the receiver loses its fix
+    // and finds it again (see StartResponder).
+    virtual void start(StartKind kind) = 0;
     // The receiver moves its own line to another rate.
     virtual void switchBaud(long baud) = 0;
 };

@@ -12,6 +12,9 @@ const char simUsage[] =
     "         [--seed N] [--fix-after SECONDS]) [--baud B | --lines-per-second R | --unpaced]\n"
     "         [--loop] [--received FILE] [--sent FILE] [--while-closed hold|run]\n"
     "         [--open-delay-ms MS] [--family none|psrf|pmtk|pair|at|ubx]\n"
+    "         [--ttff KIND=S[,S...]]... [--ttff-seed N] [--never-fix]\n"
+    "         [--ignore-start KIND]... [--restart nofix|silent]\n"
+    "KIND: hot, warm, cold or factory; S: seconds, such as 31.2\n"
     "commands on standard input, one per line: stats, pause, resume, vanish, return,\n"
     "  send TEXT, quit";
 
@@ -38,7 +41,8 @@ bool takesValue(const char* arg) {
     static const char* const valued[] = {
         "--link",      "--recording",    "--scenario",         "--seed",
         "--fix-after", "--baud",         "--lines-per-second", "--received",
-        "--sent",      "--while-closed", "--open-delay-ms",    "--family"};
+        "--sent",      "--while-closed", "--open-delay-ms",    "--family",
+        "--ttff",      "--ttff-seed",    "--ignore-start",     "--restart"};
     for (const char* name : valued) {
         if (is(arg, name)) {
             return true;
@@ -94,9 +98,42 @@ int parseScenarioValue(const char* name, const char* value, SimOptions* options,
     return 1;
 }
 
+int parseStartValue(const char* name, const char* value, StartOptions* starts, const char** error) {
+    if (is(name, "--ttff")) {
+        return starts->ttff.setList(value)
+                   ? 1
+                   : fail(error, "--ttff needs KIND=SECONDS[,SECONDS...], each at most 3600");
+    }
+    if (is(name, "--ttff-seed")) {
+        std::int64_t seed = 0;
+        if (!parseWholeNumber(value, 0, 0xFFFFFFFFLL, &seed)) {
+            return fail(error, "--ttff-seed needs a whole number from 0 to 4294967295");
+        }
+        starts->ttff.useSeed(static_cast<std::uint64_t>(seed));
+        return 1;
+    }
+    if (is(name, "--ignore-start")) {
+        StartKind kind = StartKind::cold;
+        if (!parseStartKind(value, &kind)) {
+            return fail(error, "--ignore-start is hot, warm, cold or factory");
+        }
+        starts->ignored[static_cast<std::size_t>(kind)] = true;
+        return 1;
+    }
+    if (!is(value, "nofix") && !is(value, "silent")) {
+        return fail(error, "--restart is nofix or silent");
+    }
+    starts->shows = is(value, "silent") ? RestartShows::silence : RestartShows::noFix;
+    return 1;
+}
+
 int parseValue(const char* name, const char* value, SimOptions* options, const char** error) {
     if (value == nullptr) {
         return fail(error, "an option is missing its value");
+    }
+    if (is(name, "--ttff") || is(name, "--ttff-seed") || is(name, "--ignore-start") ||
+        is(name, "--restart")) {
+        return parseStartValue(name, value, &options->starts, error);
     }
     if (is(name, "--baud") || is(name, "--lines-per-second")) {
         return parsePace(name, value, options, error);
@@ -161,6 +198,8 @@ int parseSimOptions(int argc, char** argv, SimOptions* options, const char** err
             options->loop = true;
         } else if (is(arg, "--unpaced")) {
             options->pace = PaceKind::unlimited;
+        } else if (is(arg, "--never-fix")) {
+            options->starts.ttff.neverFix();
         } else {
             return fail(error, "unknown argument");
         }

@@ -5,6 +5,7 @@
 
 #include "receiver_family.h"
 #include "scenario.h"
+#include "start_options.h"
 
 enum class PaceKind { baud, lines, unlimited };
 
@@ -29,6 +30,7 @@ struct SimOptions {
     // bytes sent before that would be lost, so the stream waits this long.
     std::int64_t openDelayMs = 300;
     ReceiverFamily family = ReceiverFamily::none;  // whose commands it answers
+    StartOptions starts;                           // how it takes that family's starts
 };
 
 // Returns 1 with the options filled, or 0 with a one-line reason in `error`.

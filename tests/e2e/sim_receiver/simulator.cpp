@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "command_words.h"
 #include "json_writer.h"
@@ -37,7 +38,7 @@ Simulator::Simulator(const SimOptions& chosen, std::unique_ptr<LineSource> sourc
                   : chosen.pace == PaceKind::lines ? makeLinePacer(chosen.linesPerSecond)
                                                    : makeUnlimitedPacer(),
                   chosen.loop, sentLog),
-      receiverControl(transmitter, chosen.pace == PaceKind::baud ? chosen.baud : 0),
+      receiverControl(transmitter, chosen.pace == PaceKind::baud ? chosen.baud : 0, chosen.starts),
       receivedLog(programBytes),
       commandFd(commandInput),
       answers(answerOutput),
@@ -246,8 +247,9 @@ void Simulator::answerPort(const char* command, bool ready) {
 
 void Simulator::answerStats(Micros now) {
     const TransmitCounters& sent = transmitter.counters();
-    char text[1024];
-    JsonWriter json(text, sizeof text);
+    const StartResponder& starts = receiverControl.starts();
+    std::vector<char> text(1024 + 96 * starts.starts().size());
+    JsonWriter json(text.data(), text.size());
     json.field("ok", true)
         .field("command", "stats")
         .field("lines", sent.lines)
@@ -266,8 +268,35 @@ void Simulator::answerStats(Micros now) {
         .field("baud", static_cast<std::int64_t>(receiverControl.baud()))
         .field("line_baud", static_cast<std::int64_t>(terminal.lineBaud()))
         .field("rate_switches", receiverControl.rateSwitches())
-        .field("cold_starts", receiverControl.coldStarts())
-        .field("ms", static_cast<std::int64_t>((now - startedAt) / 1000));
+        .field("cold_starts", starts.coldStarts())
+        .field("ignored_starts", starts.ignoredStarts());
+    writeStarts(json, starts.starts());
+    json.field("ms", millisSince(now));
     std::fprintf(answers, "%s\n", json.finish());
     std::fflush(answers);
+}
+
+// Each honoured start: its kind, when it came (on the clock of "ms"), and how the fix
+// came back: "timed" after "ttff_ms", "never", or with the "stream" started over.
+void Simulator::writeStarts(JsonWriter& json, const std::vector<StartRecord>& starts) const {
+    json.beginArray("starts");
+    for (const StartRecord& start : starts) {
+        json.beginObject()
+            .field("kind", startKindName(start.kind))
+            .field("ms", millisSince(start.at))
+            .field("fix", start.fix == FixAfterStart::timed   ? "timed"
+                          : start.fix == FixAfterStart::never ? "never"
+                                                              : "stream");
+        if (start.fix == FixAfterStart::timed) {
+            json.field("ttff_ms", static_cast<std::int64_t>(start.ttff / 1000));
+        } else {
+            json.nullField("ttff_ms");
+        }
+        json.endObject();
+    }
+    json.endArray();
+}
+
+std::int64_t Simulator::millisSince(Micros then) const {
+    return static_cast<std::int64_t>((then - startedAt) / 1000);
 }

@@ -6,10 +6,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "byte_log.h"
 #include "clock.h"
 #include "command_reader.h"
+#include "json_writer.h"
 #include "port_link.h"
 #include "pseudo_terminal.h"
 #include "replies.h"
@@ -44,6 +46,8 @@ private:
     void answerOk(const char* command);
     void answerError(const char* command, const char* reason);
     void answerStats(Micros now);
+    void writeStarts(JsonWriter& json, const std::vector<StartRecord>& starts) const;
+    std::int64_t millisSince(Micros then) const;
     void answerPort(const char* command, bool ready);
 
     SimOptions options;

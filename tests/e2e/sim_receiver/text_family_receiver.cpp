@@ -44,8 +44,8 @@ void TextFamilyReceiver::onCommand(const char* command, ReceiverControl& receive
         if (known.answer != nullptr) {
             answer(known.answer, receiver);
         }
-        if (known.restartsCold) {
-            receiver.restartCold();
+        if (known.starts) {
+            receiver.start(*known.starts);
         }
         return;
     }

@@ -6,15 +6,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "replies.h"
 #include "text_command_reader.h"
 
 // One command of a family and what the receiver does about it.
 struct TextCommand {
-    const char* name;           // its first field: "$PMTK605", "@VER"
-    const char* const* answer;  // the lines it answers, ending in nullptr; nullptr: none
-    bool restartsCold;          // a cold start or a factory reset
+    const char* name;                 // its first field: "$PMTK605", "@VER"
+    const char* const* answer;        // the lines it answers, ending in nullptr; nullptr: none
+    std::optional<StartKind> starts;  // the start it is, if it is one
 };
 
 class TextFamilyReceiver : public ReplyPolicy {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+
+#include "no_fix_sentence.h"
 
 namespace {
 
@@ -46,6 +49,21 @@ bool Transmitter::refill() {
     return true;
 }
 
+// Only a line that fits one chunk is changed, as its first byte goes out; a longer one is
+// no sentence that reports a fix.
+void Transmitter::withholdFixAt(Micros now) {
+    if (chunkIsReply || continuesLine || !chunk.endsLine || !gate.withholdsFix(now)) {
+        return;
+    }
+    std::uint8_t changed[Chunk::capacity];
+    const std::size_t length =
+        rewriteWithoutFix(chunk.bytes, chunk.length, changed, sizeof changed);
+    if (length > 0) {
+        std::memcpy(chunk.bytes, changed, length);
+        chunk.length = length;
+    }
+}
+
 void Transmitter::account(std::size_t written, bool heard) {
     const auto count = static_cast<std::int64_t>(written);
     if (!heard) {
@@ -72,14 +90,23 @@ Micros Transmitter::pump(Micros now, ByteOutput* output) {
     outputFull = false;
     std::size_t budget = maxBytesPerPump;
     while (budget > 0) {
+        // A silent receiver finishes the line it was sending and then says nothing.
+        const bool betweenLines = !continuesLine && (offset == 0 || offset >= chunk.length);
+        if (betweenLines && gate.silentUntil() > now) {
+            return gate.silentUntil();
+        }
         if (offset >= chunk.length && !refill()) {
             return never;
         }
         const bool atLineStart = offset == 0 && !continuesLine;
         const std::size_t remaining = std::min(chunk.length - offset, budget);
-        const std::size_t allowed = pacer->allowance(now, remaining, atLineStart);
+        std::size_t allowed = pacer->allowance(now, remaining, atLineStart);
         if (allowed == 0) {
             return pacer->nextChance(now);
+        }
+        if (offset == 0) {
+            withholdFixAt(now);
+            allowed = std::min(allowed, chunk.length);
         }
         ssize_t written = static_cast<ssize_t>(allowed);
         if (output != nullptr) {

@@ -8,6 +8,7 @@
 #include "byte_log.h"
 #include "byte_output.h"
 #include "clock.h"
+#include "fix_gate.h"
 #include "line_source.h"
 #include "pacer.h"
 #include "reply_queue.h"
@@ -27,6 +28,9 @@ public:
                 bool loopAtEnd, SentLog* log);
 
     ReplySink& replies() { return replyQueue; }
+    // After a start: while it is silent nothing goes out, replies included, from the next
+    // line on; while it withholds the fix, whole lines that report one are sent without.
+    FixGate& fixGate() { return gate; }
 
     // Sends what the pace allows now. With no output the bytes are paced and discarded,
     // as from a receiver whose line nobody listens to. Returns when it is worth calling
@@ -52,6 +56,7 @@ public:
 private:
     bool refill();
     bool nextFromSource();
+    void withholdFixAt(Micros now);
     void account(std::size_t written, bool heard);
 
     std::unique_ptr<LineSource> source;
@@ -59,6 +64,7 @@ private:
     bool loop;
     SentLog* sentLog;
     ReplyQueue replyQueue;
+    FixGate gate;
     Chunk chunk;
     std::size_t offset = 0;
     bool chunkIsReply = false;

@@ -6,11 +6,6 @@ bool TransmitterControl::queueReply(const std::uint8_t* bytes, std::size_t count
     return transmitter.replies().queueReply(bytes, count);
 }
 
-void TransmitterControl::restartCold() {
-    transmitter.restartSource();
-    ++coldStartCount;
-}
-
 void TransmitterControl::switchBaud(long baud) {
     transmitter.changePace(makeBaudPacer(baud));
     currentBaud = baud;

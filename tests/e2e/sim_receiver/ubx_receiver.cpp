@@ -31,6 +31,19 @@ std::uint8_t* putField(std::uint8_t* field, std::size_t width, const char* text)
     return field + width;
 }
 
+// navBbrMask 0x0000 keeps everything (hot), 0x0001 clears the ephemeris (warm), and any
+// mask that clears more leaves a cold start. Reset modes 0x08 and 0x09 stop and start
+// the GNSS without resetting it; the others reset.
+bool cfgRstStart(const std::uint8_t* payload, StartKind* kind) {
+    const unsigned mask = payload[0] | (payload[1] << 8);
+    const std::uint8_t resetMode = payload[2];
+    if (resetMode != 0x00 && resetMode != 0x01 && resetMode != 0x02 && resetMode != 0x04) {
+        return false;
+    }
+    *kind = mask == 0x0000 ? StartKind::hot : mask == 0x0001 ? StartKind::warm : StartKind::cold;
+    return true;
+}
+
 }  // namespace
 
 std::size_t buildMonVerFrame(std::uint8_t* frame, std::size_t capacity) {
@@ -61,6 +74,9 @@ void UbxReceiver::onFrame(ReceiverControl& receiver) {
         receiver.queueReply(frame, length);
     } else if (messageClass == cfgClass && messageId == cfgRstId &&
                reader.payloadLength() == cfgRstPayload) {
-        receiver.restartCold();
+        StartKind kind = StartKind::cold;
+        if (cfgRstStart(reader.payload(), &kind)) {
+            receiver.start(kind);
+        }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The UBX family: answers the MON-VER poll with a MON-VER frame and starts over cold at a
-// CFG-RST frame. Everything else it is sent, text included, is passed over.
+// The UBX family: answers the MON-VER poll with a MON-VER frame and restarts at a CFG-RST
+// frame. Everything else it is sent, text included, is passed over.
 
 #include <cstddef>
 #include <cstdint>

@@ -28,11 +28,11 @@ public:
         replies.append(reinterpret_cast<const char*>(bytes), count);
         return true;
     }
-    void restartCold() override { ++restarts; }
+    void start(StartKind kind) override { starts.push_back(kind); }
     void switchBaud(long baud) override { switches.push_back(baud); }
 
     std::string replies;
-    int restarts = 0;
+    std::vector<StartKind> starts;
     std::vector<long> switches;
 };
 
@@ -72,25 +72,50 @@ const std::string factoryReset = "$PMTK104*37\r\n@GSR\r\n$PAIR007*3D\r\n" +
                                  sentence("$PSRF100,0,9600,8,1,0") + resetFrameA0A2 +
                                  resetFrameA0A2 + cfgRstFrame;
 
-// Each family's answer to the version query and what the program's fields show then.
+// Each family's answer to the version query, what the program's fields show then, the
+// family the program takes it for, and the starts the Cold Start and Factory Reset
+// buttons make (the "@" family's part of the factory reset is its hot start).
 struct Family {
     ReceiverFamily family;
     std::string answer;
     const char* core;
     const char* firmware;
+    CommandFamily programSees;
+    std::vector<StartKind> buttonStarts;
 };
 
 const Family families[] = {
-    {ReceiverFamily::none, "", "", ""},
-    {ReceiverFamily::psrf, "$PSRF195,SIMPS_5.1.3-R2 04/11/2025*56\r\n", "",
-     "SIMPS_5.1.3-R2 04/11/2025"},
-    {ReceiverFamily::pmtk, "$PMTK705,SIMMT_3.20_0417_25031800,0417,SKV-M1,1.0*03\r\n",
-     "SIMMT_3.20_0417_25031800", "0417"},
-    {ReceiverFamily::pair, "$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0*5A\r\n", "SIMAR_V2.8.1",
-     "F2.8.1_0318"},
-    {ReceiverFamily::at, "[VER] Model SKV-AT1\r\n[VER] FW 3.4.0 build 0088\r\n[VER] Done\r\n", "",
-     "[VER] FW 3.4.0 build 0088"},
-    {ReceiverFamily::ubx, monVerFrame(), "CORE 4.20 (52817)", "SVX 2.10"},
+    {ReceiverFamily::none, "", "", "", CommandFamily::none, {}},
+    {ReceiverFamily::psrf,
+     "$PSRF195,SIMPS_5.1.3-R2 04/11/2025*56\r\n",
+     "",
+     "SIMPS_5.1.3-R2 04/11/2025",
+     CommandFamily::psrf,
+     {StartKind::cold, StartKind::factory}},
+    {ReceiverFamily::pmtk,
+     "$PMTK705,SIMMT_3.20_0417_25031800,0417,SKV-M1,1.0*03\r\n",
+     "SIMMT_3.20_0417_25031800",
+     "0417",
+     CommandFamily::pmtk,
+     {StartKind::cold, StartKind::factory}},
+    {ReceiverFamily::pair,
+     "$PAIR020,SIMAR_V2.8.1,F2.8.1_0318,SKV-A1,1.0*5A\r\n",
+     "SIMAR_V2.8.1",
+     "F2.8.1_0318",
+     CommandFamily::pair,
+     {StartKind::cold, StartKind::factory}},
+    {ReceiverFamily::at,
+     "[VER] Model SKV-AT1\r\n[VER] FW 3.4.0 build 0088\r\n[VER] Done\r\n",
+     "",
+     "[VER] FW 3.4.0 build 0088",
+     CommandFamily::at,
+     {StartKind::cold, StartKind::hot}},
+    {ReceiverFamily::ubx,
+     monVerFrame(),
+     "CORE 4.20 (52817)",
+     "SVX 2.10",
+     CommandFamily::ubx,
+     {StartKind::cold, StartKind::cold}},
 };
 
 TEST(ReceiverFamilies, EachAnswersAndRestartsAtItsOwnCommandsCutAnywhere) {
@@ -100,7 +125,7 @@ TEST(ReceiverFamilies, EachAnswersAndRestartsAtItsOwnCommandsCutAnywhere) {
         for (std::size_t readSize : {SIZE_MAX, std::size_t{1}, std::size_t{2}, std::size_t{7}}) {
             const RecordingControl control = feed(f.family, session, readSize);
             EXPECT_EQ(control.replies, f.answer + f.answer) << name << " " << readSize;
-            EXPECT_EQ(control.restarts, f.family == ReceiverFamily::none ? 0 : 2) << name;
+            EXPECT_EQ(control.starts, f.buttonStarts) << name;
             EXPECT_TRUE(control.switches.empty()) << name;
         }
     }
@@ -130,7 +155,7 @@ TEST(ReceiverFamilies, IgnoreGarbageUnknownCommandsAndWrongChecksumsButNotWhatFo
             const RecordingControl control = feed(f.family, bytes + getVersion);
             EXPECT_EQ(control.replies, f.answer)
                 << receiverFamilyName(f.family) << " after " << bytes.substr(0, 40);
-            EXPECT_EQ(control.restarts, 0) << receiverFamilyName(f.family);
+            EXPECT_TRUE(control.starts.empty()) << receiverFamilyName(f.family);
         }
     }
 }
@@ -215,6 +240,8 @@ TEST(ReceiverFamilies, TheProgramShowsTheDocumentedVersionTexts) {
         EXPECT_EQ(ProgramView::narrow(program.host.coreVersion), f.core);
         EXPECT_EQ(ProgramView::narrow(program.host.firmwareVersion), f.firmware);
         EXPECT_EQ(program.checksumsOk, checksumsOk[i]) << receiverFamilyName(f.family);
+        EXPECT_EQ(program.intake->lastVersionFamily(), f.programSees)
+            << receiverFamilyName(f.family);
     }
 }
 

@@ -34,6 +34,34 @@ TEST(SimOptions, RecordingWithDefaults) {
     EXPECT_EQ(parsed.options.whileClosed, WhileClosed::hold);
     EXPECT_FALSE(parsed.options.loop);
     EXPECT_EQ(parsed.options.family, ReceiverFamily::none);
+    for (StartKind kind : allStartKinds) {
+        EXPECT_FALSE(parsed.options.starts.ttff.times(kind));
+        EXPECT_FALSE(parsed.options.starts.ignored[static_cast<std::size_t>(kind)]);
+    }
+    EXPECT_EQ(parsed.options.starts.shows, RestartShows::noFix);
+}
+
+TEST(SimOptions, HowStartsAreTaken) {
+    Parsed parsed = parse({"--link", "l", "--recording", "r", "--family", "pmtk", "--ttff",
+                           "cold=31.2,28.9", "--ttff", "hot=1.1", "--ignore-start", "warm",
+                           "--ignore-start", "factory", "--restart", "silent", "--ttff-seed", "5"});
+    ASSERT_EQ(parsed.ok, 1) << parsed.error;
+    StartOptions& starts = parsed.options.starts;
+    EXPECT_EQ(starts.ttff.next(StartKind::cold), 31'200'000);
+    EXPECT_EQ(starts.ttff.next(StartKind::cold), 28'900'000);
+    EXPECT_EQ(starts.ttff.next(StartKind::hot), 1'100'000);
+    EXPECT_TRUE(starts.ttff.times(StartKind::warm)) << "drawn from the seed";
+    const bool ignored[] = {false, true, false, true};
+    for (StartKind kind : allStartKinds) {
+        EXPECT_EQ(starts.ignored[static_cast<std::size_t>(kind)],
+                  ignored[static_cast<std::size_t>(kind)]);
+    }
+    EXPECT_EQ(starts.shows, RestartShows::silence);
+
+    parsed = parse({"--link", "l", "--recording", "r", "--never-fix", "--restart", "nofix"});
+    ASSERT_EQ(parsed.ok, 1) << parsed.error;
+    EXPECT_EQ(parsed.options.starts.ttff.next(StartKind::hot), std::nullopt);
+    EXPECT_EQ(parsed.options.starts.shows, RestartShows::noFix);
 }
 
 TEST(SimOptions, ScenarioWithPaceLoopAndLogs) {
@@ -80,6 +108,13 @@ TEST(SimOptions, RefusesIncompleteOrContradictoryCommandLines) {
         {"--link", "l", "--scenario", "0"},
         {"--link", "l", "--recording", "r", "--family", "sirf"},
         {"--link", "l", "--recording", "r", "--family"},
+        {"--link", "l", "--recording", "r", "--ttff", "cold"},
+        {"--link", "l", "--recording", "r", "--ttff", "tepid=3"},
+        {"--link", "l", "--recording", "r", "--ttff", "cold=3,x"},
+        {"--link", "l", "--recording", "r", "--ttff-seed", "-1"},
+        {"--link", "l", "--recording", "r", "--ignore-start", "lukewarm"},
+        {"--link", "l", "--recording", "r", "--restart", "loud"},
+        {"--link", "l", "--recording", "r", "--never-fix", "1"},
     };
     for (const auto& args : bad) {
         const Parsed parsed = parse(args);

@@ -175,27 +175,33 @@ TEST(Transmitter, WritesEverySentByteToTheSentLog) {
     EXPECT_EQ(std::string(text, got), "$A\r\n$B");
 }
 
+// Without a planned time to first fix, a start sends the stream back to its beginning.
 TEST(TransmitterControl, AColdStartSendsTheStreamBackToItsFirstLineAfterTheCurrentOne) {
     Transmitter transmitter(recording("$A\r\n$BB\r\n$C\r\n"), makeLinePacer(1000), false, nullptr);
-    TransmitterControl control(transmitter, 0);
+    Micros now = 0;
+    TransmitterControl control(transmitter, 0, StartOptions(), [&now] { return now; });
     FakeOutput output;
     transmitter.restart(0);
     transmitter.pump(1000, &output);
     output.room = 2;
-    transmitter.pump(2000, &output);  // "$B" of the second line is out
-    control.restartCold();
+    transmitter.pump(now = 2000, &output);  // "$B" of the second line is out
+    control.start(StartKind::cold);
     output.room = SIZE_MAX;
-    for (Micros now = 3000; now <= 6000; now += 1000) {
-        transmitter.pump(now, &output);
+    for (Micros at = 3000; at <= 6000; at += 1000) {
+        transmitter.pump(at, &output);
     }
     EXPECT_EQ(output.taken, "$A\r\n$BB\r\n$A\r\n$BB\r\n$C\r\n");
     EXPECT_TRUE(transmitter.finished());
-    control.restartCold();  // a finished stream starts again too
+    now = 6500;
+    control.start(StartKind::factory);  // a finished stream starts again too
     const std::size_t before = output.taken.size();
     transmitter.pump(7000, &output);
     EXPECT_FALSE(transmitter.finished());
     EXPECT_EQ(output.taken.substr(before, 4), "$A\r\n");
-    EXPECT_EQ(control.coldStarts(), 2);
+    EXPECT_EQ(control.starts().coldStarts(), 2);
+    ASSERT_EQ(control.starts().starts().size(), 2u);
+    EXPECT_EQ(control.starts().starts()[1].kind, StartKind::factory);
+    EXPECT_EQ(control.starts().starts()[1].fix, FixAfterStart::stream);
     EXPECT_EQ(control.rateSwitches(), 0);
 }
 

@@ -177,6 +177,33 @@ class SimReceiverProcess(unittest.TestCase):
         self.assertEqual(self.read_until(27), b"WAAS Enable\r\nWAAS Disable\r\n")
         self.assertEqual(receiver.stats()["cold_starts"], 1)
 
+    def test_a_timed_start_withholds_the_fix_and_stats_list_each_start(self):
+        fixed = b"$GPRMC,120000.00,A,4807.038,N,01131.000,E,1.0,84.4,061226,,,A*67\r\n"
+        with open(self.recording, "wb") as out:
+            out.write(fixed)
+        receiver = self.start(recording=self.recording, lines_per_second=50, loop=True,
+                              open_delay_ms=0, family="pair", ttff={"hot": [0.5]},
+                              ignore_start=["warm"])
+        self.open_port()
+        self.assertEqual(self.read_until(len(fixed)), fixed)
+        os.write(self.port, b"$PAIR005*3F\r\n$PAIR004*3E\r\n")
+        without = b"$GPRMC,120000.00,V,,,,,,,061226,,,N*7F\r\n"
+        got = b""
+
+        def fixed_again():
+            nonlocal got
+            got += self.read_until(1, timeout=0.1)
+            return without in got and fixed in got[got.index(without):]
+
+        wait_until(fixed_again, timeout=10, what="no fix, then the fix again")
+        lines = got[got.index(without):].split(b"\r\n")
+        self.assertEqual(set(lines[:lines.index(fixed[:-2])]), {without[:-2]})
+        stats = receiver.stats()
+        (start,) = stats["starts"]
+        self.assertEqual((start["kind"], start["fix"], start["ttff_ms"]), ("hot", "timed", 500))
+        self.assertLessEqual(start["ms"], stats["ms"])
+        self.assertEqual((stats["ignored_starts"], stats["cold_starts"]), (1, 0))
+
     def test_pair_switches_its_rate_and_stats_show_the_line_speed_the_program_set(self):
         receiver = self.start(recording=self.recording, baud=9600, loop=True, open_delay_ms=0,
                               family="pair")
