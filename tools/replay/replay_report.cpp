@@ -4,7 +4,6 @@
 
 #include "limits_file.h"
 #include "replay_session.h"
-#include "stats/build_run_report.h"
 #include "stats/report_json.h"
 
 namespace {
@@ -16,10 +15,7 @@ void setError(IniError* error, const char* path, const char* what) {
 }  // namespace
 
 ReplayReport::ReplayReport(const ReportOptions& reportOptions)
-    : options(reportOptions),
-      statistics(std::make_unique<RunStatistics>()),
-      scratch(std::make_unique<ReportScratch>()),
-      runReport(std::make_unique<RunReport>()) {}
+    : options(reportOptions), judge(std::make_unique<RunJudge>()) {}
 
 ReplayReport::~ReplayReport() {
     if (file != nullptr) {
@@ -28,8 +24,13 @@ ReplayReport::~ReplayReport() {
 }
 
 int ReplayReport::prepare(IniError* error) {
+    LimitSet limits;
     if (options.limitsPath != nullptr && !readLimitsFile(options.limitsPath, &limits, error)) {
         return 0;
+    }
+    judge->setLimits(limits);
+    if (options.hasReference) {
+        judge->setReference(options.reference);
     }
     if (options.reportPath != nullptr) {
         file = std::fopen(options.reportPath, "wb");
@@ -42,20 +43,15 @@ int ReplayReport::prepare(IniError* error) {
 }
 
 void ReplayReport::listen(ReplaySession& session) {
-    statistics->startRun(RunSource::recording);
-    session.intake.setListener(statistics.get());
+    judge->startRun(RunSource::recording);
+    session.intake.setListener(&judge->statistics());
 }
 
 int ReplayReport::finish(IniError* error) {
-    ReportInputs inputs;
-    if (options.hasReference) {
-        inputs.reference = options.reference;
-    }
-    inputs.limits = &limits;
-    buildRunReport(*statistics, inputs, *scratch, runReport.get());
+    const RunReport& runReport = judge->refresh();
     if (file != nullptr) {
         std::string json;
-        appendReportJson(json, *runReport);
+        appendReportJson(json, runReport);
         const bool written = std::fwrite(json.data(), 1, json.size(), file) == json.size();
         const bool closed = std::fclose(file) == 0;
         file = nullptr;
@@ -64,5 +60,5 @@ int ReplayReport::finish(IniError* error) {
             return exitBadInput;
         }
     }
-    return runReport->pass ? exitDone : exitLimitFailed;
+    return runReport.pass ? exitDone : exitLimitFailed;
 }

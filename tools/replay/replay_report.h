@@ -7,10 +7,7 @@
 
 #include "report_options.h"
 #include "stats/ini_line.h"
-#include "stats/limits.h"
-#include "stats/report_scratch.h"
-#include "stats/run_report.h"
-#include "stats/run_statistics.h"
+#include "stats/run_judge.h"
 
 class ReplaySession;
 
@@ -38,13 +35,10 @@ public:
     // with `error` set when the report could not be written.
     int finish(IniError* error);
 
-    const RunReport& report() const { return *runReport; }
+    const RunReport& report() const { return judge->report(); }
 
 private:
     const ReportOptions options;
-    LimitSet limits;
     std::FILE* file = nullptr;
-    std::unique_ptr<RunStatistics> statistics;
-    std::unique_ptr<ReportScratch> scratch;
-    std::unique_ptr<RunReport> runReport;
+    std::unique_ptr<RunJudge> judge;
 };
