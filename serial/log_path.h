@@ -13,3 +13,7 @@ enum class LogPathResult {
 };
 
 LogPathResult buildLogPath(const char16_t* executablePath, const char16_t* name, LogPath* path);
+
+// Any file beside the executable: its folder, the name, then the ASCII suffix.
+LogPathResult buildPathBeside(const char16_t* executablePath, const char16_t* name,
+                              const char* suffix, LogPath* path);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "stats/report_file_name.h"
 #include "test_text.h"
 
 namespace {
@@ -15,6 +16,20 @@ TEST(LogPath, BesideTheExecutableWithSuffix) {
     EXPECT_EQ(narrow(path.c_str()), "D:\\bench\\unit42_log.txt");
     EXPECT_EQ(buildLogPath(exe.c_str(), units("").c_str(), &path), LogPathResult::ok);
     EXPECT_EQ(narrow(path.c_str()), "D:\\bench\\_log.txt");
+    // A report beside it, named after the log or the time.
+    CivilTime now;
+    now.year = 2026;
+    now.month = 12;
+    now.day = 8;
+    now.hour = 15;
+    now.minute = 3;
+    now.second = 9;
+    EXPECT_EQ(buildPathBeside(exe.c_str(), reportBaseName(u"unit42", now).c_str(), ".json", &path),
+              LogPathResult::ok);
+    EXPECT_EQ(narrow(path.c_str()), "D:\\bench\\unit42_report.json");
+    EXPECT_EQ(buildPathBeside(exe.c_str(), reportBaseName(u"", now).c_str(), ".html", &path),
+              LogPathResult::ok);
+    EXPECT_EQ(narrow(path.c_str()), "D:\\bench\\report_2026-12-08_150309.html");
 }
 
 TEST(LogPath, ExecutableWithoutFolderStartsNoLog) {
