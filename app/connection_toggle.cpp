@@ -53,6 +53,10 @@ int CMainWindow::startConnection() {
         haveSource && haveRate ? openSource(asText16(label), static_cast<int>(rate)) : 0;
     state.resetFirstFix();
     SetWindowTextW(handle(), L"Skyvane");
+    if (opened) {
+        // A recording's lines come at file speed: its times are the receiver's own.
+        startRun(connection.isReplay() ? RunSource::recording : RunSource::live);
+    }
     return opened;
 }
 

@@ -49,6 +49,7 @@ int CMainWindow::onLogStart() {
     }
     graphicsPanel.setLogging(true);
     controlPanel.showLogRunning(true);
+    logName.assign(asText16(name));
     return 0;
 }
 

@@ -17,7 +17,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Offered for the main window whichever control has the focus, so the
         // shortcuts work after the operator has clicked into a panel.
-        if (!TranslateAcceleratorW(mainWindow->handle(), accelerators, &message)) {
+        if (!TranslateAcceleratorW(mainWindow->handle(), accelerators, &message) &&
+            !mainWindow->takeDialogMessage(&message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

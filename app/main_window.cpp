@@ -80,6 +80,8 @@ LRESULT CMainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         case MSG_REOPEN_FAILED:
             onReopenFailed();
             return 0;
+        case MSG_SAVE_REPORT:
+            return onSaveReport();
         default: {
             Command command;
             if (commandForMessage(message, &command)) {
@@ -92,6 +94,7 @@ LRESULT CMainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
 
 LRESULT CMainWindow::onCreate(HWND window) {
     creating = true;
+    intake.setListener(&judge.statistics());
     intakeHost.setMainWindow(window);
     commandHost.setMainWindow(window);
     RECT client;
@@ -140,6 +143,9 @@ void CMainWindow::onCommand(int command) {
             CAboutBox about(instance, handle());
             break;
         }
+        case IDM_STATISTICS:
+            statisticsWindow.show(instance, handle());
+            break;
         case IDM_EXIT:
             if (!creating) {
                 KillTimer(handle(), IDT_DEVICE_CHANGE);
@@ -214,9 +220,26 @@ int CMainWindow::onLineReady(LPARAM lParam) {
     return taken;
 }
 
+bool CMainWindow::takeDialogMessage(MSG* message) {
+    const HWND statistics = statisticsWindow.handle();
+    return statistics != nullptr && IsDialogMessageW(statistics, message);
+}
+
+// A new run of the statistics, shown at once when the window is open.
+void CMainWindow::startRun(RunSource source) {
+    judge.startRun(source);
+    statisticsWindow.refresh();
+}
+
 void CMainWindow::readSettings() {
     const Settings settings = readSettingsFile();
     graphicsPanel.setViews(settings.views);
+    const JudgingSettings judging = readJudgingSettings();
+    judge.setLimits(judging.limits);
+    if (!statisticsWindow.hasOwnReference()) {
+        judge.setReference(judging.reference);
+    }
+    statisticsWindow.setNote(judging.problem.c_str());
     if (settings.defaultBaudRate != 0) {
         // 1 to 8 selects that rate. Any other value clears the selection, so a
         // start then fails cleanly: asked for an item it does not hold, the

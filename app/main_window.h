@@ -12,8 +12,10 @@
 #include "nmea/sentence_intake.h"
 #include "serial/connection_win32.h"
 #include "serial/log_file_win32.h"
+#include "stats/run_judge.h"
 #include "ui/control_panel.h"
 #include "ui/graphics_panel.h"
+#include "ui/statistics_window.h"
 #include "window/cwnd.h"
 
 class CMainWindow : public CWnd {
@@ -23,6 +25,8 @@ public:
     // Registers the class, creates and shows the window. Returns 1 when shown.
     int initInstance(HINSTANCE instance, int showCommand);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Gives a modeless window's keys (Tab, Enter) to it; true when it took the message.
+    bool takeDialogMessage(MSG* message);
 
 private:
     LRESULT onCreate(HWND window);
@@ -40,6 +44,8 @@ private:
     void onReopenFailed();
     int onLogStart();
     int onLogStop();
+    int onSaveReport();
+    void startRun(RunSource source);
     void refuseLogStart(bool reportError);
     int onReceiverCommand(Command command);
     void runCommandSteps();
@@ -60,6 +66,10 @@ private:
     LogFile log;
     WindowIntakeHost intakeHost{controlPanel, graphicsPanel, log};
     SentenceIntake intake{state, intakeHost};
+    RunJudge judge;
+    CStatisticsWindow statisticsWindow{judge};
+    // The running log's name, after which a saved report is named.
+    FixedText<256> logName;
     WindowCommandHost commandHost{controlPanel, graphicsPanel, connection};
     CommandSet commands{commandHost, state};
     bool commandTimerArmed = false;

@@ -5,9 +5,14 @@
 #include "app/main_window.h"
 #include "res/resource.h"
 
+// A reset the operator asks of a receiver starts a new run of the statistics.
 int CMainWindow::onReceiverCommand(Command command) {
     const int result = commands.request(command, GetTickCount());
     scheduleCommandSteps();
+    const bool reset = command == Command::coldStart || command == Command::factoryReset;
+    if (result && reset && connection.hasPort() && !connection.isReplay()) {
+        startRun(RunSource::live);
+    }
     return result;
 }
 

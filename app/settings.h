@@ -1,7 +1,12 @@
 #pragma once
-// The few settings a bench keeps in ".//skyvane.ini", section SKYVANE, in the
-// working directory. Read only.
+// The few settings a bench keeps in ".//skyvane.ini" in the working
+// directory: section SKYVANE, and the run's [LIMITS] and [REFERENCE]. Read only.
 
+#include <optional>
+
+#include "base/fixed_text.h"
+#include "stats/geodesy.h"
+#include "stats/limits.h"
 #include "ui/view_flags.h"
 
 struct Settings {
@@ -12,3 +17,13 @@ struct Settings {
 };
 
 Settings readSettingsFile();
+
+// What a run is judged by, from the same file's [LIMITS] and [REFERENCE].
+struct JudgingSettings {
+    LimitSet limits;
+    std::optional<GeoPoint> reference;
+    // Empty, or what was wrong with the file ("skyvane.ini:4: ...").
+    FixedText<256> problem;
+};
+
+JudgingSettings readJudgingSettings();

@@ -11,6 +11,7 @@
 #define IDR_MENU 105
 #define IDD_CONTROL_PANEL 106
 #define IDD_GRAPHICS_PANEL 107
+#define IDD_STATISTICS 108
 
 // Control panel (dialog 106)
 #define IDC_COM_PORT 1000
@@ -39,10 +40,19 @@
 #define IDC_DEFAULT_MODE 1023
 #define IDC_NEW_BAUD 1024
 
+// Statistics window (dialog 108)
+#define IDC_REF_LAT 1100
+#define IDC_REF_LON 1101
+#define IDC_REF_SET 1102
+#define IDC_REF_MEAN 1103
+#define IDC_SAVE_REPORT 1104
+#define IDC_STAT_AREA 1105
+
 // Menu and accelerator commands
 #define IDM_ABOUT 40001
 #define IDM_EXIT 40002
 #define IDM_SET_TIME 40004
+#define IDM_STATISTICS 40005
 
 // Timers of the main window
 #define IDT_DEVICE_CHANGE 4096

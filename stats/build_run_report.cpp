@@ -129,6 +129,7 @@ void reportBounds(const RunStatistics& statistics, BoundsReport* report) {
 void buildRunReport(const RunStatistics& statistics, const ReportInputs& inputs,
                     ReportScratch& scratch, RunReport* report) {
     report->live = statistics.source() == RunSource::live;
+    report->arrivalSpanMs = report->live ? statistics.arrivalSpanMs() : std::nullopt;
     reportLines(statistics.lines(), &report->lines);
     reportEpochs(statistics.epochs(), scratch.intervals, &report->epochs);
     reportSignals(statistics.signals(), &report->signals);

@@ -103,6 +103,9 @@ struct BoundsReport {
 
 struct RunReport {
     bool live = false;
+    // A live run's time from its first line to its latest (not in the JSON:
+    // the statistics window's rates per type).
+    std::optional<std::int64_t> arrivalSpanMs;
     LinesReport lines;
     EpochsReport epochs;
     SignalsReport signals;

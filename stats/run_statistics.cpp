@@ -26,11 +26,24 @@ void RunStatistics::startRun(RunSource source) {
     satelliteTally.clear();
     firstFixWatch.clear();
     positionStore.clear();
+    firstArrival.reset();
+    lastArrival = 0;
+}
+
+std::optional<std::int64_t> RunStatistics::arrivalSpanMs() const {
+    if (!firstArrival || lastArrival == *firstArrival) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(static_cast<std::uint32_t>(lastArrival - *firstArrival));
 }
 
 void RunStatistics::lineTaken(const SentenceIntake& intake, std::uint32_t tick) {
     lineCounts.count(intake.line(), intake.lineLength(), intake.lastLine().checksumOk);
     firstFixWatch.lineArrived(tick);
+    if (!firstArrival) {
+        firstArrival = tick;
+    }
+    lastArrival = tick;
     watchFixReports(intake, tick);
     if (intake.lastLine().parsed == ParsedSentence::rmc) {
         takeSample(intake);

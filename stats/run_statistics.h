@@ -5,6 +5,7 @@
 // line or sample; the object is large (a few megabytes) and is made once.
 
 #include <cstdint>
+#include <optional>
 
 #include "epoch_tally.h"
 #include "first_fix_watch.h"
@@ -37,6 +38,9 @@ public:
     const SignalTally& signals() const { return signalTally; }
     const SatelliteTally& satellites() const { return satelliteTally; }
     const FirstFixWatch& firstFix() const { return firstFixWatch; }
+    // From the run's first line to its latest by arrival tick; none before a
+    // second line. Only a live run's ticks mean anything.
+    std::optional<std::int64_t> arrivalSpanMs() const;
     // Every fix sample with a position counts; the store keeps the latest.
     std::int64_t positionCount() const {
         return static_cast<std::int64_t>(positionStore.pushedCount());
@@ -55,4 +59,6 @@ private:
     SatelliteTally satelliteTally;
     FirstFixWatch firstFixWatch;
     SampleStore<GeoPoint> positionStore;
+    std::optional<std::uint32_t> firstArrival;
+    std::uint32_t lastArrival = 0;
 };

@@ -54,7 +54,9 @@ void drawText(HDC dc, const DrawOp& op) {
     DrawTextW(dc, asWide(op.text.c_str()), -1, &rect, flags);
 }
 
-HFONT makePanelFont(int characterPx) {
+}  // namespace
+
+HFONT createPanelFont(int characterPx) {
     wchar_t face[LF_FACESIZE];
     MultiByteToWideChar(CP_ACP, 0, panelFontFace, -1, face, LF_FACESIZE);
     face[LF_FACESIZE - 1] = 0;
@@ -63,6 +65,8 @@ HFONT makePanelFont(int characterPx) {
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, face);
 }
+
+namespace {
 
 // The texts measured in the font as GDI will draw them, on the screen's context.
 class GdiTextMeasure : public PanelTextMeasure {
@@ -78,7 +82,7 @@ public:
 
     int measure(const char* text, int characterPx, std::int64_t* width,
                 std::int64_t* height) override {
-        const HFONT font = makePanelFont(characterPx);
+        const HFONT font = createPanelFont(characterPx);
         if (dc == nullptr || font == nullptr) {
             return 0;
         }
@@ -103,7 +107,7 @@ private:
 void PanelGdiObjects::create() {
     GdiTextMeasure measure;
     fontPx = fitPanelFont(measure);
-    font = makePanelFont(fontPx);
+    font = createPanelFont(fontPx);
     for (std::size_t i = 0; i < std::size(panelBrushColors); ++i) {
         brushes[i] = CreateSolidBrush(toColorRef(panelBrushColors[i]));
     }
@@ -123,10 +127,10 @@ void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation) {
     DeleteDC(source);
 }
 
-void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObjects& objects) {
+void paintDrawOps(HDC dc, const DrawOp* ops, std::size_t count, const PanelGdiObjects& objects) {
     const HGDIOBJ previousFont = objects.font != nullptr ? SelectObject(dc, objects.font) : nullptr;
-    for (std::size_t i = 0; i < list.count; ++i) {
-        const DrawOp& op = list.ops[i];
+    for (std::size_t i = 0; i < count; ++i) {
+        const DrawOp& op = ops[i];
         switch (op.kind) {
             case DrawKind::fillBox:
                 fillBox(dc, op, objects);

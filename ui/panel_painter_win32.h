@@ -25,4 +25,11 @@ struct PanelGdiObjects {
 // depends on it.
 void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOperation);
 
-void paintDisplayList(HDC dc, const PanelDisplayList& list, const PanelGdiObjects& objects);
+// The panel's font face at a character height; the caller deletes it.
+HFONT createPanelFont(int characterPx);
+
+void paintDrawOps(HDC dc, const DrawOp* ops, std::size_t count, const PanelGdiObjects& objects);
+inline void paintDisplayList(HDC dc, const PanelDisplayList& list,
+                             const PanelGdiObjects& objects) {
+    paintDrawOps(dc, list.ops, list.count, objects);
+}

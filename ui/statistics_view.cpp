@@ -10,8 +10,9 @@
 
 namespace {
 
-constexpr std::int64_t columnLeft[] = {8, 150, 270, 390, 510, 630};
-constexpr std::int64_t columnWidth = 118;
+// A label column wide enough for the limits' names, then four of values.
+constexpr std::int64_t columnLeft[] = {8, 176, 316, 456, 596};
+constexpr std::int64_t columnWidth = 136;
 constexpr int typesShown = 8;
 constexpr const char16_t* none = u"\u2014";  // a number that cannot be computed
 
@@ -109,7 +110,8 @@ void linesRow(const LinesReport& lines, RowWriter& out) {
     out.endRow();
 }
 
-// The most frequent types first, each with its rate over the receiver's time.
+// The most frequent types first, each with its rate: over the arrival times
+// of a live run, over the receiver's own times of a recording.
 void typeRows(const RunReport& report, RowWriter& out) {
     const LinesReport& lines = report.lines;
     int order[typeTableCapacity];
@@ -119,7 +121,8 @@ void typeRows(const RunReport& report, RowWriter& out) {
     }
     std::stable_sort(order, order + count,
                      [&](int a, int b) { return lines.byType[a].count > lines.byType[b].count; });
-    const std::optional<std::int64_t>& span = report.epochs.spanMs;
+    const std::optional<std::int64_t>& span =
+        report.live ? report.arrivalSpanMs : report.epochs.spanMs;
     const int shown = std::min(count, typesShown);
     for (int i = 0; i < shown; ++i) {
         if (i % 4 == 0) {
@@ -211,6 +214,8 @@ void positionRows(const PositionReport& position, RowWriter& out) {
     out.cell(counted("fixes", position.fixes).c_str());
     out.cell(named("CEP50", position.cep50M, 3, " m").c_str());
     out.cell(named("CEP95", position.cep95M, 3, " m").c_str());
+    out.endRow();
+    out.cell("");
     out.cell(named("2DRMS", position.drms2M, 3, " m").c_str());
     out.cell(named("max", position.maxErrorM, 3, " m").c_str());
     out.endRow();

@@ -25,4 +25,7 @@ enum PrivateMessage : unsigned {
     // Posted by the commands when a reopen at another rate failed; the
     // connection is then closed once the running step has returned.
     MSG_REOPEN_FAILED = 2743,
+    // Sent by the statistics window: save the run report beside the program.
+    // Returns 1 when saved.
+    MSG_SAVE_REPORT = 2744,
 };

@@ -88,8 +88,8 @@ TEST(StatisticsView, ShowsTheReportInRowsWithResultsInColour) {
     const std::string dash = "\x14";  // U+2014, narrowed to its low byte
     EXPECT_TRUE(has("First fix\tafter 31.25 s\tepochs " + dash + "\treceiver " + dash));
     EXPECT_TRUE(has("Reference\tlat 48.50000000\tlon 11.25000000\tgiven"));
-    EXPECT_TRUE(has("Position\tfixes 90\tCEP50 1.250 m\tCEP95 " + dash + "\t2DRMS " + dash +
-                    "\tmax " + dash));
+    EXPECT_TRUE(has("Position\tfixes 90\tCEP50 1.250 m\tCEP95 " + dash));
+    EXPECT_TRUE(has("\t2DRMS " + dash + "\tmax " + dash));
     EXPECT_TRUE(has("FIX_AVAILABILITY_MIN\t0.95\t0.900\tFAIL"));
     EXPECT_TRUE(has("CEP50_MAX_M\t2\t1.250\tPASS"));
     EXPECT_EQ(text.back(), "skyvane.ini:4: unknown key CEP_MAX_M in [LIMITS]");

@@ -29,7 +29,7 @@ bool needControl(ProbeSession& session, const CommandWords& words, std::size_t i
     }
     *control = session.control(static_cast<int>(id));
     if (*control == nullptr) {
-        answerError(json, "no such control in the control panel");
+        answerError(json, "no such control in the control panel or the statistics window");
         return false;
     }
     return true;

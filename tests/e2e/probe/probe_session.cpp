@@ -37,6 +37,11 @@ bool ProbeSession::waitForWindows(DWORD timeoutMs) {
 }
 
 HWND ProbeSession::control(int id) const {
-    return targetWindows.controlPanel != nullptr ? GetDlgItem(targetWindows.controlPanel, id)
-                                                 : nullptr;
+    if (targetWindows.controlPanel != nullptr) {
+        if (const HWND inPanel = GetDlgItem(targetWindows.controlPanel, id)) {
+            return inPanel;
+        }
+    }
+    const HWND statistics = findProcessDialog(targetWindows.processId, L"Statistics");
+    return statistics != nullptr ? GetDlgItem(statistics, id) : nullptr;
 }

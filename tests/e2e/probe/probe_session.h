@@ -18,7 +18,8 @@ public:
 
     const TargetWindows& windows() const { return targetWindows; }
     TargetProcess& process() { return targetProcess; }
-    // A control of the control panel, or nullptr.
+    // A control of the control panel or, failing that, of the shown statistics
+    // window; nullptr for neither.
     HWND control(int id) const;
 
 private:
