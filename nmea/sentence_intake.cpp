@@ -106,6 +106,6 @@ void SentenceIntake::echo() {
     if (host.consoleLineCount() > consoleLineLimit) {
         host.emptyConsole();
     }
-    host.appendToConsole(lineUnits);
+    host.appendToConsole(lineUnits, lineUnitCount);
     report.shown = true;
 }

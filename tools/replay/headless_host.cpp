@@ -59,12 +59,14 @@ void HeadlessHost::emptyConsole() {
 }
 
 // Counted as the rich edit counts unwrapped text: one line more than line feeds.
-void HeadlessHost::appendToConsole(const char16_t* text) {
-    for (; *text != 0; ++text) {
-        if (*text == u'\n') {
-            ++consoleLines;
-        }
+// With the length known the loop has no test for the NUL, and compilers turn it
+// into vector steps.
+void HeadlessHost::appendToConsole(const char16_t* text, std::size_t units) {
+    unsigned lineFeeds = 0;
+    for (std::size_t i = 0; i < units; ++i) {
+        lineFeeds += text[i] == u'\n' ? 1u : 0u;
     }
+    consoleLines += static_cast<int>(lineFeeds);
 }
 
 void HeadlessHost::logSentence(const char16_t* line, std::size_t units) {
