@@ -6,8 +6,9 @@ static bool isBlank(char16_t unit) {
     return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
 }
 
+// One comparison: units below '0' wrap round to large values.
 static bool isDigit(char16_t unit) {
-    return unit >= u'0' && unit <= u'9';
+    return static_cast<unsigned>(unit) - u'0' <= 9u;
 }
 
 static bool startsInside(const char16_t* field, int start) {
@@ -20,6 +21,36 @@ static bool startsInside(const char16_t* field, int start) {
         }
     }
     return field[start] != 0;
+}
+
+// One past the largest magnitude is enough to know the result saturates.
+constexpr std::int64_t magnitudeCap =
+    static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
+
+// Nine digits cannot pass the cap, so the usual short number is read without
+// testing it; only longer ones stop growing once past it.
+static std::int64_t readMagnitude(const char16_t* digits) {
+    std::int64_t magnitude = 0;
+    int n = 0;
+    for (; n < 9 && isDigit(digits[n]); ++n) {
+        magnitude = magnitude * 10 + (digits[n] - u'0');
+    }
+    for (; isDigit(digits[n]); ++n) {
+        if (magnitude < magnitudeCap) {
+            magnitude = magnitude * 10 + (digits[n] - u'0');
+        }
+    }
+    return magnitude;
+}
+
+static std::int32_t saturated(std::int64_t value) {
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (value < std::numeric_limits<std::int32_t>::min()) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 bool scanDecimal(const char16_t* field, int start, std::int32_t* value) {
@@ -38,23 +69,8 @@ bool scanDecimal(const char16_t* field, int start, std::int32_t* value) {
     if (!isDigit(*at)) {
         return false;
     }
-    // One past the largest magnitude is enough to know the result saturates.
-    const std::int64_t cap =
-        static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
-    std::int64_t magnitude = 0;
-    for (; isDigit(*at); ++at) {
-        if (magnitude < cap) {
-            magnitude = magnitude * 10 + (*at - u'0');
-        }
-    }
-    const std::int64_t signedValue = negative ? -magnitude : magnitude;
-    if (signedValue > std::numeric_limits<std::int32_t>::max()) {
-        *value = std::numeric_limits<std::int32_t>::max();
-    } else if (signedValue < std::numeric_limits<std::int32_t>::min()) {
-        *value = std::numeric_limits<std::int32_t>::min();
-    } else {
-        *value = static_cast<std::int32_t>(signedValue);
-    }
+    const std::int64_t magnitude = readMagnitude(at);
+    *value = saturated(negative ? -magnitude : magnitude);
     return true;
 }
 

@@ -47,7 +47,14 @@ TEST(FieldScan, ReadsLikePercentD) {
         {"-2147483648", 0, true, minInt},
         {"-2147483649", 0, true, minInt},
         {"-99999999999999999999999", 0, true, minInt},
-        {"4294967297", 0, true, maxInt},  // not wrapped round to 1
+        {"4294967297", 0, true, maxInt},    // not wrapped round to 1
+        {"999999999", 0, true, 999999999},  // the longest number read without the cap test
+        {"1000000000", 0, true, 1000000000},
+        {"-999999999,", 0, true, -999999999},
+        {"00000000000000000042", 0, true, 42},  // leading zeros do not count toward the cap
+        {"00000000002147483648", 0, true, maxInt},
+        {"123456789/", 0, true, 123456789},  // '/' lies just below '0'
+        {"12:", 0, true, 12},                // ':' just above '9'
         {"12", 1, true, 2},
         {"12", 2, false, 0},  // at the end
         {"12", 5, false, 0},  // beyond the end
