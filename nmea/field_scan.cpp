@@ -2,16 +2,18 @@
 
 #include <limits>
 
-static bool isBlank(char16_t unit) {
+namespace {
+
+bool isBlank(char16_t unit) {
     return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
 }
 
 // One comparison: units below '0' wrap round to large values.
-static bool isDigit(char16_t unit) {
+bool isDigit(char16_t unit) {
     return static_cast<unsigned>(unit) - u'0' <= 9u;
 }
 
-static bool startsInside(const char16_t* field, int start) {
+bool startsInside(const char16_t* field, int start) {
     if (start < 0) {
         return false;
     }
@@ -23,27 +25,41 @@ static bool startsInside(const char16_t* field, int start) {
     return field[start] != 0;
 }
 
+// Where a field ends for the scan. A NUL-terminated field needs no test: its
+// NUL is neither a blank, a sign nor a digit, so every step stops there.
+struct UpToNul {
+    bool holds(const char16_t*) const { return true; }
+};
+
+struct UpToEnd {
+    const char16_t* end;
+    bool holds(const char16_t* at) const { return at < end; }
+};
+
 // One past the largest magnitude is enough to know the result saturates.
 constexpr std::int64_t magnitudeCap =
     static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
 
+bool digitAt(const char16_t* at, auto inside) {
+    return inside.holds(at) && isDigit(*at);
+}
+
 // Nine digits cannot pass the cap, so the usual short number is read without
 // testing it; only longer ones stop growing once past it.
-static std::int64_t readMagnitude(const char16_t* digits) {
+std::int64_t readMagnitude(const char16_t* at, auto inside) {
     std::int64_t magnitude = 0;
-    int n = 0;
-    for (; n < 9 && isDigit(digits[n]); ++n) {
-        magnitude = magnitude * 10 + (digits[n] - u'0');
+    for (int n = 0; n < 9 && digitAt(at, inside); ++n, ++at) {
+        magnitude = magnitude * 10 + (*at - u'0');
     }
-    for (; isDigit(digits[n]); ++n) {
+    for (; digitAt(at, inside); ++at) {
         if (magnitude < magnitudeCap) {
-            magnitude = magnitude * 10 + (digits[n] - u'0');
+            magnitude = magnitude * 10 + (*at - u'0');
         }
     }
     return magnitude;
 }
 
-static std::int32_t saturated(std::int64_t value) {
+std::int32_t saturated(std::int64_t value) {
     if (value > std::numeric_limits<std::int32_t>::max()) {
         return std::numeric_limits<std::int32_t>::max();
     }
@@ -53,29 +69,84 @@ static std::int32_t saturated(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-bool scanDecimal(const char16_t* field, int start, std::int32_t* value) {
+// Blanks, an optional sign, then digits, from `at` on while `inside` holds.
+bool scanNumber(const char16_t* at, auto inside, std::int32_t* value) {
     *value = 0;
-    if (!startsInside(field, start)) {
-        return false;
-    }
-    const char16_t* at = field + start;
-    while (isBlank(*at)) {
+    while (inside.holds(at) && isBlank(*at)) {
         ++at;
+    }
+    if (!inside.holds(at)) {
+        return false;
     }
     const bool negative = *at == u'-';
     if (*at == u'-' || *at == u'+') {
         ++at;
     }
-    if (!isDigit(*at)) {
+    if (!digitAt(at, inside)) {
         return false;
     }
-    const std::int64_t magnitude = readMagnitude(at);
+    const std::int64_t magnitude = readMagnitude(at, inside);
     *value = saturated(negative ? -magnitude : magnitude);
     return true;
+}
+
+// Most fields are one to nine digits and nothing else: their value needs
+// neither the blank, sign and saturation rules nor a test of the end at each
+// step. Returns false, having read nothing, for any other field.
+bool readPlainDigits(const char16_t* units, std::size_t count, std::int32_t* value) {
+    if (count == 0 || count > 9) {
+        return false;
+    }
+    std::int32_t digits = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!isDigit(units[i])) {
+            return false;
+        }
+        digits = digits * 10 + (units[i] - u'0');
+    }
+    *value = digits;
+    return true;
+}
+
+// The same for a NUL-terminated field.
+bool readPlainDigits(const char16_t* field, std::int32_t* value) {
+    std::int32_t digits = 0;
+    int i = 0;
+    for (; i < 9 && isDigit(field[i]); ++i) {
+        digits = digits * 10 + (field[i] - u'0');
+    }
+    if (i == 0 || field[i] != 0) {
+        return false;
+    }
+    *value = digits;
+    return true;
+}
+
+}  // namespace
+
+bool scanDecimal(const char16_t* field, int start, std::int32_t* value) {
+    if (start == 0 && readPlainDigits(field, value)) {
+        return true;
+    }
+    if (!startsInside(field, start)) {
+        *value = 0;
+        return false;
+    }
+    return scanNumber(field + start, UpToNul{}, value);
 }
 
 std::int32_t scanInt(const char16_t* field, int start) {
     std::int32_t value = 0;
     scanDecimal(field, start, &value);
+    return value;
+}
+
+bool scanDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value) {
+    return readPlainDigits(units, count, value) || scanNumber(units, UpToEnd{units + count}, value);
+}
+
+std::int32_t scanIntIn(const char16_t* units, std::size_t count) {
+    std::int32_t value = 0;
+    scanDecimalIn(units, count, &value);
     return value;
 }

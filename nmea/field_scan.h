@@ -3,6 +3,7 @@
 // sign, then digits up to the first non-digit. Values beyond a signed 32-bit
 // integer saturate at its limits.
 
+#include <cstddef>
 #include <cstdint>
 
 // Reads from unit `start` of the field. Returns false, with *value 0, when no
@@ -12,3 +13,8 @@ bool scanDecimal(const char16_t* field, int start, std::int32_t* value);
 
 // As scanDecimal, giving 0 when there is no number.
 std::int32_t scanInt(const char16_t* field, int start = 0);
+
+// The same for a field held in place, not NUL-terminated: the `count` units
+// from `units` on.
+bool scanDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value);
+std::int32_t scanIntIn(const char16_t* units, std::size_t count);
