@@ -47,3 +47,23 @@ int splitFields(const char16_t* line, FieldListRef list, int limit, SplitRule ru
     }
     return written;
 }
+
+int findFields(const char16_t* line, FieldSpan* spans, int limit, SplitRule rule) {
+    int found = 0;
+    std::size_t at = 0;
+    while (found < limit) {
+        std::size_t end = at;
+        while (!isDelimiter(line[end])) {
+            ++end;
+        }
+        spans[found++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end - at)};
+        if (endsLine(line[end])) {
+            break;
+        }
+        at = end + 1;  // over the delimiter
+        if (rule == SplitRule::sentence && (endsLine(line[at]) || line[at] == u'*')) {
+            break;
+        }
+    }
+    return found;
+}
