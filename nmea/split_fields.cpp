@@ -18,11 +18,10 @@ static bool isDelimiter(char16_t unit) {
 // after it land where they would after a short one.
 static const char16_t* copyField(const char16_t* from, char16_t* slot, int width) {
     int n = 0;
-    while (n < width - 1 && !isDelimiter(*from)) {
-        slot[n++] = *from++;
-    }
-    while (!isDelimiter(*from)) {
-        ++from;
+    for (; !isDelimiter(*from); ++from) {
+        if (n < width - 1) {
+            slot[n++] = *from;
+        }
     }
     slot[n] = 0;
     return from;
