@@ -93,22 +93,6 @@ bool scanNumber(const char16_t* at, auto inside, std::int32_t* value) {
 // Most fields are one to nine digits and nothing else: their value needs
 // neither the blank, sign and saturation rules nor a test of the end at each
 // step. Returns false, having read nothing, for any other field.
-bool readPlainDigits(const char16_t* units, std::size_t count, std::int32_t* value) {
-    if (count == 0 || count > 9) {
-        return false;
-    }
-    std::int32_t digits = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!isDigit(units[i])) {
-            return false;
-        }
-        digits = digits * 10 + (units[i] - u'0');
-    }
-    *value = digits;
-    return true;
-}
-
-// The same for a NUL-terminated field.
 bool readPlainDigits(const char16_t* field, std::int32_t* value) {
     std::int32_t digits = 0;
     int i = 0;
@@ -141,12 +125,6 @@ std::int32_t scanInt(const char16_t* field, int start) {
     return value;
 }
 
-bool scanDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value) {
-    return readPlainDigits(units, count, value) || scanNumber(units, UpToEnd{units + count}, value);
-}
-
-std::int32_t scanIntIn(const char16_t* units, std::size_t count) {
-    std::int32_t value = 0;
-    scanDecimalIn(units, count, &value);
-    return value;
+bool scanAnyDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value) {
+    return scanNumber(units, UpToEnd{units + count}, value);
 }
