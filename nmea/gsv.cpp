@@ -26,35 +26,21 @@ class LineFields {
 public:
     LineFields(const char16_t* line, const FieldSpan* spans) : text(line), places(spans) {}
 
-    bool isEmpty(int index) const { return places[index].length == 0; }
-    std::int32_t number(int index) const { return scanIntIn(units(index), count(index)); }
-    bool scanNumber(int index, std::int32_t* value) const {
-        return scanDecimalIn(units(index), count(index), value);
-    }
-    bool equalsAscii(int index, const char* ascii) const;
-
-private:
     const char16_t* units(int index) const { return text + places[index].start; }
     std::uint32_t count(int index) const {
         const std::uint32_t length = places[index].length;
         return length < GsvFields::keptUnits ? length : GsvFields::keptUnits;
     }
+    bool isEmpty(int index) const { return places[index].length == 0; }
+    std::int32_t number(int index) const { return scanIntIn(units(index), count(index)); }
+    bool scanNumber(int index, std::int32_t* value) const {
+        return scanDecimalIn(units(index), count(index), value);
+    }
 
+private:
     const char16_t* text;
     const FieldSpan* places;
 };
-
-bool LineFields::equalsAscii(int index, const char* ascii) const {
-    const char16_t* field = units(index);
-    const std::uint32_t length = count(index);
-    std::uint32_t i = 0;
-    for (; i < length; ++i) {
-        if (ascii[i] == 0 || field[i] != static_cast<unsigned char>(ascii[i])) {
-            return false;
-        }
-    }
-    return ascii[i] == 0;
-}
 
 struct GroupLayout {
     int groupCount;
@@ -67,21 +53,32 @@ struct TalkerTables {
     SatTableId secondBand;
 };
 
+struct Talker {
+    char16_t letters[2];
+    TalkerTables tables;
+};
+
+constexpr Talker talkers[] = {
+    {{u'G', u'P'}, {1, gpsL1, gpsL5}}, {{u'G', u'L'}, {1, glsL1, glsL5}},
+    {{u'G', u'N'}, {1, gnsL1, gnsL5}}, {{u'G', u'A'}, {7, gasL1, gasL5}},
+    {{u'B', u'D'}, {1, bdsL1, bdsL5}}, {{u'G', u'B'}, {1, bdsL1, bdsL5}},
+};
+
+// The address is "$ttGSV": what every one shares is tested once, and then
+// only the talker letters tt.
 bool talkerTables(const LineFields& f, TalkerTables* tables) {
-    if (f.equalsAscii(0, "$GPGSV")) {
-        *tables = {1, gpsL1, gpsL5};
-    } else if (f.equalsAscii(0, "$GLGSV")) {
-        *tables = {1, glsL1, glsL5};
-    } else if (f.equalsAscii(0, "$GNGSV")) {
-        *tables = {1, gnsL1, gnsL5};
-    } else if (f.equalsAscii(0, "$GAGSV")) {
-        *tables = {7, gasL1, gasL5};
-    } else if (f.equalsAscii(0, "$BDGSV") || f.equalsAscii(0, "$GBGSV")) {
-        *tables = {1, bdsL1, bdsL5};
-    } else {
+    const char16_t* address = f.units(0);
+    if (f.count(0) != 6 || address[0] != u'$' || address[3] != u'G' || address[4] != u'S' ||
+        address[5] != u'V') {
         return false;
     }
-    return true;
+    for (const Talker& talker : talkers) {
+        if (address[1] == talker.letters[0] && address[2] == talker.letters[1]) {
+            *tables = talker.tables;
+            return true;
+        }
+    }
+    return false;
 }
 
 GroupLayout layoutOf(const LineFields& f, int last, const TalkerTables& tables) {

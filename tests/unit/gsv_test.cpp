@@ -85,6 +85,12 @@ TEST(Gsv, TalkerAndSignalIdSelectTheTable) {
         {"QZSS is not stored", checked("$GQGSV,3,1,11," + groups + ",1"), {}},
         {"QZ talker is not stored", checked("$QZGSV,3,1,11," + groups + ",1"), {}},
         {"talker compared whole", checked("$GPGSVX,3,1,11," + groups + ",1"), {}},
+        {"short talker", checked("$GPGS,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: $", checked("#GPGSV,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: G", checked("$GPHSV,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: S", checked("$GPGTV,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: V", checked("$GPGSW,3,1,11," + groups + ",1"), {}},
+        {"talker letters in order", checked("$PGGSV,3,1,11," + groups + ",1"), {}},
         {"LF-only line end", "$GPGSV,3,1,11," + groups + ",1*61\n", exampleIn(gpsL1)},
     };
     for (const Case& c : cases) {
