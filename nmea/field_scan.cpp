@@ -8,11 +8,6 @@ bool isBlank(char16_t unit) {
     return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
 }
 
-// One comparison: units below '0' wrap round to large values.
-bool isDigit(char16_t unit) {
-    return static_cast<unsigned>(unit) - u'0' <= 9u;
-}
-
 bool startsInside(const char16_t* field, int start) {
     if (start < 0) {
         return false;
@@ -41,7 +36,7 @@ constexpr std::int64_t magnitudeCap =
     static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
 
 bool digitAt(const char16_t* at, auto inside) {
-    return inside.holds(at) && isDigit(*at);
+    return inside.holds(at) && isDecimalDigit(*at);
 }
 
 // Nine digits cannot pass the cap, so the usual short number is read without
@@ -90,16 +85,16 @@ bool scanNumber(const char16_t* at, auto inside, std::int32_t* value) {
     return true;
 }
 
-// Most fields are one to nine digits and nothing else: their value needs
-// neither the blank, sign and saturation rules nor a test of the end at each
-// step. Returns false, having read nothing, for any other field.
-bool readPlainDigits(const char16_t* field, std::int32_t* value) {
+// Most numbers start at the first unit read and have at most nine digits:
+// then neither the blank and sign rules nor saturation apply, and the digits
+// are all there is to read. Returns false, having read nothing, otherwise.
+bool readShortDigitRun(const char16_t* at, std::int32_t* value) {
     std::int32_t digits = 0;
     int i = 0;
-    for (; i < 9 && isDigit(field[i]); ++i) {
-        digits = digits * 10 + (field[i] - u'0');
+    for (; i < 9 && isDecimalDigit(at[i]); ++i) {
+        digits = digits * 10 + (at[i] - u'0');
     }
-    if (i == 0 || field[i] != 0) {
+    if (i == 0 || isDecimalDigit(at[i])) {
         return false;
     }
     *value = digits;
@@ -109,14 +104,11 @@ bool readPlainDigits(const char16_t* field, std::int32_t* value) {
 }  // namespace
 
 bool scanDecimal(const char16_t* field, int start, std::int32_t* value) {
-    if (start == 0 && readPlainDigits(field, value)) {
-        return true;
-    }
     if (!startsInside(field, start)) {
         *value = 0;
         return false;
     }
-    return scanNumber(field + start, UpToNul{}, value);
+    return readShortDigitRun(field + start, value) || scanNumber(field + start, UpToNul{}, value);
 }
 
 std::int32_t scanInt(const char16_t* field, int start) {

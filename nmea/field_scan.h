@@ -17,21 +17,24 @@ std::int32_t scanInt(const char16_t* field, int start = 0);
 // Any field held in place by scanDecimalIn's rules, out of line.
 bool scanAnyDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value);
 
+inline bool isDecimalDigit(char16_t unit) {
+    return static_cast<unsigned>(unit) - u'0' <= 9u;  // units below '0' wrap round
+}
+
 // The same for a field held in place, not NUL-terminated: the `count` units
-// from `units` on. Nearly every such field is one to nine digits and nothing
-// else, and is read here without a call: the satellites-in-view parser reads
-// four fields a satellite.
+// from `units` on. Nearly every such field starts with at most nine digits,
+// where neither the blank and sign rules nor saturation apply; those are read
+// here without a call, for the satellites-in-view parser reads four fields a
+// satellite.
 inline bool scanDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value) {
-    if (count == 0 || count > 9) {
-        return scanAnyDecimalIn(units, count, value);
-    }
+    const std::size_t shortRun = count < 9 ? count : 9;
     std::int32_t digits = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const unsigned digit = static_cast<unsigned>(units[i]) - u'0';
-        if (digit > 9) {
-            return scanAnyDecimalIn(units, count, value);
-        }
-        digits = digits * 10 + static_cast<std::int32_t>(digit);
+    std::size_t i = 0;
+    for (; i < shortRun && isDecimalDigit(units[i]); ++i) {
+        digits = digits * 10 + (units[i] - u'0');
+    }
+    if (i == 0 || (i < count && isDecimalDigit(units[i]))) {  // no digit, or a tenth
+        return scanAnyDecimalIn(units, count, value);
     }
     *value = digits;
     return true;
