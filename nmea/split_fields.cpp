@@ -47,14 +47,24 @@ int splitFields(const char16_t* line, FieldListRef list, int limit, SplitRule ru
     return written;
 }
 
+// The index of the first delimiter from line[at] on, two units a step: the
+// unit after one that is no delimiter, and so not the NUL, can be read.
+static std::size_t delimiterFrom(const char16_t* line, std::size_t at) {
+    for (;; at += 2) {
+        if (isDelimiter(line[at])) {
+            return at;
+        }
+        if (isDelimiter(line[at + 1])) {
+            return at + 1;
+        }
+    }
+}
+
 int findFields(const char16_t* line, FieldSpan* spans, int limit, SplitRule rule) {
     int found = 0;
     std::size_t at = 0;
     while (found < limit) {
-        std::size_t end = at;
-        while (!isDelimiter(line[end])) {
-            ++end;
-        }
+        const std::size_t end = delimiterFrom(line, at);
         spans[found++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end - at)};
         if (endsLine(line[end])) {
             break;
