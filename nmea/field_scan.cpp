@@ -87,7 +87,7 @@ bool scanNumber(const char16_t* at, auto inside, std::int32_t* value) {
 
 // Most numbers start at the first unit read and have at most nine digits:
 // then neither the blank and sign rules nor saturation apply, and the digits
-// are all there is to read. Returns false, having read nothing, otherwise.
+// are all there is to read. Returns false, *value untouched, for any other.
 bool readShortDigitRun(const char16_t* at, std::int32_t* value) {
     std::int32_t digits = 0;
     int i = 0;

@@ -14,12 +14,13 @@ bool scanDecimal(const char16_t* field, int start, std::int32_t* value);
 // As scanDecimal, giving 0 when there is no number.
 std::int32_t scanInt(const char16_t* field, int start = 0);
 
-// Any field held in place by scanDecimalIn's rules, out of line.
-bool scanAnyDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value);
-
 inline bool isDecimalDigit(char16_t unit) {
     return static_cast<unsigned>(unit) - u'0' <= 9u;  // units below '0' wrap round
 }
+
+// scanDecimalIn's full rules, out of line, for the fields it does not read
+// itself.
+bool scanAnyDecimalIn(const char16_t* units, std::size_t count, std::int32_t* value);
 
 // The same for a field held in place, not NUL-terminated: the `count` units
 // from `units` on. Nearly every such field starts with at most nine digits,
