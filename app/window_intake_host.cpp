@@ -19,7 +19,8 @@ void WindowIntakeHost::emptyConsole() {
     controlPanel.emptyConsole();
 }
 
-void WindowIntakeHost::appendToConsole(const char16_t* text) {
+// The rich edit finds the text's end itself.
+void WindowIntakeHost::appendToConsole(const char16_t* text, std::size_t /*units*/) {
     controlPanel.appendToConsole(asWide(text));
 }
 

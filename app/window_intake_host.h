@@ -21,7 +21,7 @@ public:
     void setConsoleColor(ConsoleColor color) override;
     int consoleLineCount() override;
     void emptyConsole() override;
-    void appendToConsole(const char16_t* text) override;
+    void appendToConsole(const char16_t* text, std::size_t units) override;
     void setWindowTitle(const char16_t* title) override;
     void requestRepaint() override;
     void setCoreVersion(const char16_t* text) override;

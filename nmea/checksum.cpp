@@ -23,9 +23,11 @@ bool sentenceChecksumOk(const char16_t* line, std::size_t length) {
     if (high < 0 || low < 0) {
         return false;
     }
-    unsigned sum = 0;
+    // Whole units are combined and the high byte dropped once at the end: the
+    // same low byte as masking each unit, in a loop compilers run in vector steps.
+    char16_t sum = 0;
     for (std::size_t i = 1; i + 5 < length; ++i) {
-        sum ^= line[i] & 0xFFu;
+        sum = static_cast<char16_t>(sum ^ line[i]);
     }
-    return sum == static_cast<unsigned>(high * 16 + low);
+    return (sum & 0xFFu) == static_cast<unsigned>(high * 16 + low);
 }

@@ -4,6 +4,7 @@
 // value an earlier line left in it.
 
 #include <cstddef>
+#include <cstdint>
 
 struct FieldListRef {
     char16_t* first;
@@ -20,4 +21,11 @@ struct FieldList {
     const char16_t* operator[](int index) const { return fields[index]; }
     bool isEmpty(int index) const { return fields[index][0] == 0; }
     FieldListRef ref() { return FieldListRef{&fields[0][0], Width, Count}; }
+};
+
+// Where one field lies in its line, for a parser that reads its fields in
+// place rather than from copies.
+struct FieldSpan {
+    std::uint32_t start;   // the index of its first unit
+    std::uint32_t length;  // its units, up to its delimiter
 };

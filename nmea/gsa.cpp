@@ -21,18 +21,15 @@ struct MarkedTables {
     int count;
 };
 
+// A system ID of one digit from 1 to 4 adds its constellation's tables; the
+// digit indexes them instead of four comparisons. Its second unit is read
+// only after a digit, so never past the field's NUL.
 MarkedTables combinedTalkerTables(const char16_t* systemId) {
-    if (textEqualsAscii(systemId, "1")) {
-        return {{gpsL1, gpsL5, gnsL1, gnsL5}, 4};
-    }
-    if (textEqualsAscii(systemId, "2")) {
-        return {{glsL1, glsL5, gnsL1, gnsL5}, 4};
-    }
-    if (textEqualsAscii(systemId, "3")) {
-        return {{gasL1, gasL5, gnsL1, gnsL5}, 4};
-    }
-    if (textEqualsAscii(systemId, "4")) {
-        return {{bdsL1, bdsL5, gnsL1, gnsL5}, 4};
+    constexpr SatTableId bandsOfSystem[4][2] = {
+        {gpsL1, gpsL5}, {glsL1, glsL5}, {gasL1, gasL5}, {bdsL1, bdsL5}};
+    const unsigned system = static_cast<unsigned>(systemId[0]) - u'1';
+    if (system < 4 && systemId[1] == 0) {
+        return {{bandsOfSystem[system][0], bandsOfSystem[system][1], gnsL1, gnsL5}, 4};
     }
     return {{gnsL1, gnsL5}, 2};
 }

@@ -13,7 +13,6 @@
 
 #include "gsv.h"
 
-#include "base/text16.h"
 #include "field_scan.h"
 #include "receiver_state.h"
 #include "satellite_number.h"
@@ -21,6 +20,27 @@
 #include "split_fields.h"
 
 namespace {
+
+// The line's fields where they lie. Each is read once, so none is copied.
+class LineFields {
+public:
+    LineFields(const char16_t* line, const FieldSpan* spans) : text(line), places(spans) {}
+
+    const char16_t* units(int index) const { return text + places[index].start; }
+    std::uint32_t count(int index) const {
+        const std::uint32_t length = places[index].length;
+        return length < GsvFields::keptUnits ? length : GsvFields::keptUnits;
+    }
+    bool isEmpty(int index) const { return places[index].length == 0; }
+    std::int32_t number(int index) const { return scanIntIn(units(index), count(index)); }
+    bool scanNumber(int index, std::int32_t* value) const {
+        return scanDecimalIn(units(index), count(index), value);
+    }
+
+private:
+    const char16_t* text;
+    const FieldSpan* places;
+};
 
 struct GroupLayout {
     int groupCount;
@@ -33,24 +53,35 @@ struct TalkerTables {
     SatTableId secondBand;
 };
 
-bool talkerTables(const char16_t* talker, TalkerTables* tables) {
-    if (textEqualsAscii(talker, "$GPGSV")) {
-        *tables = {1, gpsL1, gpsL5};
-    } else if (textEqualsAscii(talker, "$GLGSV")) {
-        *tables = {1, glsL1, glsL5};
-    } else if (textEqualsAscii(talker, "$GNGSV")) {
-        *tables = {1, gnsL1, gnsL5};
-    } else if (textEqualsAscii(talker, "$GAGSV")) {
-        *tables = {7, gasL1, gasL5};
-    } else if (textEqualsAscii(talker, "$BDGSV") || textEqualsAscii(talker, "$GBGSV")) {
-        *tables = {1, bdsL1, bdsL5};
-    } else {
+struct Talker {
+    char16_t letters[2];
+    TalkerTables tables;
+};
+
+constexpr Talker talkers[] = {
+    {{u'G', u'P'}, {1, gpsL1, gpsL5}}, {{u'G', u'L'}, {1, glsL1, glsL5}},
+    {{u'G', u'N'}, {1, gnsL1, gnsL5}}, {{u'G', u'A'}, {7, gasL1, gasL5}},
+    {{u'B', u'D'}, {1, bdsL1, bdsL5}}, {{u'G', u'B'}, {1, bdsL1, bdsL5}},
+};
+
+// The address is "$ttGSV": what every one shares is tested once, and then
+// only the talker letters tt.
+bool talkerTables(const LineFields& f, TalkerTables* tables) {
+    const char16_t* address = f.units(0);
+    if (f.count(0) != 6 || address[0] != u'$' || address[3] != u'G' || address[4] != u'S' ||
+        address[5] != u'V') {
         return false;
     }
-    return true;
+    for (const Talker& talker : talkers) {
+        if (address[1] == talker.letters[0] && address[2] == talker.letters[1]) {
+            *tables = talker.tables;
+            return true;
+        }
+    }
+    return false;
 }
 
-GroupLayout layoutOf(const GsvFields& f, int last, const TalkerTables& tables) {
+GroupLayout layoutOf(const LineFields& f, int last, const TalkerTables& tables) {
     if (last >= 4 && (last - 4) % 4 == 0) {
         return {(last - 4) / 4, true};  // no signal ID
     }
@@ -58,20 +89,20 @@ GroupLayout layoutOf(const GsvFields& f, int last, const TalkerTables& tables) {
     if (groupCount <= 0) {
         return {0, true};
     }
-    return {groupCount, scanInt(f[last - 1]) == tables.firstBandKey};
+    return {groupCount, f.number(last - 1) == tables.firstBandKey};
 }
 
 // A group without a usable elevation or azimuth keeps the previous position.
-void storeGroup(const GsvFields& f, int first, SatTable& table) {
-    const std::int32_t number = scanInt(f[first]);
+void storeGroup(const LineFields& f, int first, SatTable& table) {
+    const std::int32_t number = f.number(first);
     if (!hasSatRecord(number)) {
         return;
     }
     SatRecord& record = table.records[number];
-    record.snr = f.isEmpty(first + 3) ? 0 : scanInt(f[first + 3]);
+    record.snr = f.isEmpty(first + 3) ? 0 : f.number(first + 3);
     std::int32_t elevation = 0, azimuth = 0;
-    const bool hasElevation = scanDecimal(f[first + 1], 0, &elevation);
-    const bool hasAzimuth = scanDecimal(f[first + 2], 0, &azimuth);
+    const bool hasElevation = f.scanNumber(first + 1, &elevation);
+    const bool hasAzimuth = f.scanNumber(first + 2, &azimuth);
     if (hasElevation && hasAzimuth) {
         const SkyPoint point = skyPlotPosition(elevation, azimuth);
         record.plotX = point.x;
@@ -87,14 +118,16 @@ void parseGsv(const char16_t* line, GsvFields& fields, ReceiverState& state) {
         state.clearInView();
         state.viewResetPending = 0;
     }
-    const int last = splitFields(line, fields.ref(), 1024, SplitRule::satellitesInView) - 1;
+    const int last =
+        findFields(line, fields.spans, GsvFields::count, SplitRule::satellitesInView) - 1;
+    const LineFields f(line, fields.spans);
     TalkerTables tables;
-    if (!talkerTables(fields[0], &tables)) {
+    if (!talkerTables(f, &tables)) {
         return;
     }
-    const GroupLayout layout = layoutOf(fields, last, tables);
+    const GroupLayout layout = layoutOf(f, last, tables);
     SatTable& table = state.table(layout.firstBand ? tables.firstBand : tables.secondBand);
     for (int g = 0; g < layout.groupCount; ++g) {
-        storeGroup(fields, 4 + 4 * g, table);
+        storeGroup(f, 4 + 4 * g, table);
     }
 }

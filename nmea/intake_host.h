@@ -18,7 +18,8 @@ public:
     virtual void setConsoleColor(ConsoleColor color) = 0;
     virtual int consoleLineCount() = 0;
     virtual void emptyConsole() = 0;
-    virtual void appendToConsole(const char16_t* text) = 0;
+    // `units`: the text's length up to its NUL, which the intake knows already.
+    virtual void appendToConsole(const char16_t* text, std::size_t units) = 0;
 
     virtual void setWindowTitle(const char16_t* title) = 0;
     virtual void requestRepaint() = 0;

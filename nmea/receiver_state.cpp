@@ -30,17 +30,6 @@ void ReceiverState::resetFirstFix() {
     ttffDone = 0;
 }
 
-void SatTable::markInView(int number) {
-    records[number].inView = 1;
-    records[number].prn = number;
-    inViewMarked.add(number);
-}
-
-void SatTable::markUsedInFix(int number) {
-    records[number].usedInFix = 1;
-    usedMarked.add(number);
-}
-
 void SatTable::clearInView() {
     inViewMarked.drain([this](int number) {
         records[number].inView = 0;

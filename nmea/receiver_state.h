@@ -23,9 +23,17 @@ struct SatTable {
     SatRecord records[satTableSize];
 
     // Set marks only through these two: an epoch start clears only the
-    // records they noted, not a mark written into a record directly.
-    void markInView(int number);  // also stores the number as the record's prn
-    void markUsedInFix(int number);
+    // records they noted, not a mark written into a record directly. Defined
+    // here, for every GSV group and every GSA satellite in up to four tables.
+    void markInView(int number) {  // also stores the number as the record's prn
+        records[number].inView = 1;
+        records[number].prn = number;
+        inViewMarked.add(number);
+    }
+    void markUsedInFix(int number) {
+        records[number].usedInFix = 1;
+        usedMarked.add(number);
+    }
 
     void clearInView();  // the prn goes with the mark
     void clearUsedInFix();

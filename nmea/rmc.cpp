@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/number_text.h"
 #include "field_scan.h"
 #include "first_fix.h"
 #include "intake_host.h"
@@ -29,10 +30,23 @@ void readStatus(const RmcFields& f, ReceiverState& state, IntakeHost& host) {
     }
 }
 
+// "yyyy/mm/dd"
+NumberText dateText(const CivilTime& t) {
+    NumberText text;
+    text.number(t.year, 4).text("/").number(t.month, 2).text("/").number(t.day, 2);
+    return text;
+}
+
+// "hh:mm:ss"
+NumberText timeText(const CivilTime& t) {
+    NumberText text;
+    text.number(t.hour, 2).text(":").number(t.minute, 2).text(":").number(t.second, 2);
+    return text;
+}
+
 void formatFixTime(ReceiverState& state) {
-    const CivilTime& t = state.fixLocalTime;
-    state.fix.dateText.format("%.4d/%.2d/%.2d", t.year, t.month, t.day);
-    state.fix.timeText.format("%.2d:%.2d:%.2d", t.hour, t.minute, t.second);
+    state.fix.dateText.assignAscii(dateText(state.fixLocalTime).c_str());
+    state.fix.timeText.assignAscii(timeText(state.fixLocalTime).c_str());
 }
 
 // The date and time are cut out of the fields by scanning from fixed unit
@@ -98,10 +112,19 @@ void readSpeed(const RmcFields& f, ReceiverState& state, IntakeHost& host) {
         return;
     }
     const std::int32_t kmh = saturatedKmh(scanInt(f[7], 0));
-    state.fix.speedText.format("%d Km/hr", static_cast<int>(kmh));
+    state.fix.speedText.assignAscii(NumberText().number(kmh, 1).text(" Km/hr").c_str());
     if (kmh > speedAlertKmh) {
         host.setConsoleColor(ConsoleColor::green);
     }
+}
+
+// "dd`mm.ffff'", the degrees zero-padded to degreeDigits.
+NumberText degreesMinutesText(std::int64_t degrees, int degreeDigits, std::int64_t minutes,
+                              std::int64_t fraction) {
+    NumberText text;
+    text.number(degrees, degreeDigits).text("`").number(minutes, 2).text(".");
+    text.number(fraction, 4).text("'");
+    return text;
 }
 
 // Degrees, minutes and the minute fraction come from fixed unit positions, so
@@ -113,11 +136,9 @@ void readPosition(const RmcFields& f, ReceiverState& state) {
     state.fix.latHemisphere.assign(f[4]);
     state.fix.lonHemisphere.assign(f[6]);
     const std::int64_t a1 = scanInt(f[3], 0), a2 = scanInt(f[3], 2), a3 = scanInt(f[3], 5);
-    state.fix.latText.format("%.2lld`%.2lld.%.4lld'", static_cast<long long>((a1 - a2) / 100),
-                             static_cast<long long>(a2), static_cast<long long>(a3));
+    state.fix.latText.assignAscii(degreesMinutesText((a1 - a2) / 100, 2, a2, a3).c_str());
     const std::int64_t o1 = scanInt(f[5], 0), o2 = scanInt(f[5], 3), o3 = scanInt(f[5], 6);
-    state.fix.lonText.format("%.3lld`%.2lld.%.4lld'", static_cast<long long>((o1 - o2) / 100),
-                             static_cast<long long>(o2), static_cast<long long>(o3));
+    state.fix.lonText.assignAscii(degreesMinutesText((o1 - o2) / 100, 3, o2, o3).c_str());
 }
 
 }  // namespace

@@ -51,7 +51,6 @@ void SentenceIntake::reset() {
     replies = ReplyRecogniser();
     rmc = RmcFields();
     gsa = GsaFields();
-    gsv = GsvFields();
 }
 
 // A line is its bytes up to the first NUL, at most 1023 of them; only a ring
@@ -106,6 +105,6 @@ void SentenceIntake::echo() {
     if (host.consoleLineCount() > consoleLineLimit) {
         host.emptyConsole();
     }
-    host.appendToConsole(lineUnits);
+    host.appendToConsole(lineUnits, lineUnitCount);
     report.shown = true;
 }

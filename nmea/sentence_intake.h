@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "reply_recogniser.h"
-#include "serial/line_batch.h"
 #include "sentence_fields.h"
+#include "serial/line_batch.h"
 
 class IndexedText;
 class IntakeHost;
@@ -83,5 +83,5 @@ private:
     ReplyRecogniser replies;
     RmcFields rmc;
     GsaFields gsa;
-    GsvFields gsv;
+    GsvFields gsv;  // where the last GSV's fields lay; nothing kept between lines
 };

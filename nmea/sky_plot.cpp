@@ -19,16 +19,29 @@ struct AzimuthTable {
     double sine[fullCircle];
 };
 
-const AzimuthTable& azimuthTable() {
-    static const AzimuthTable table = [] {
-        AzimuthTable t;
-        for (int azimuth = 0; azimuth < fullCircle; ++azimuth) {
-            t.cosine[azimuth] = std::cos(angleOf(azimuth));
-            t.sine[azimuth] = std::sin(angleOf(azimuth));
-        }
-        return t;
-    }();
+AzimuthTable makeAzimuthTable() {
+    AzimuthTable table;
+    for (int azimuth = 0; azimuth < fullCircle; ++azimuth) {
+        table.cosine[azimuth] = std::cos(angleOf(azimuth));
+        table.sine[azimuth] = std::sin(angleOf(azimuth));
+    }
     return table;
+}
+
+// Made when the program starts rather than at the first use, so that a
+// position needs no test of whether the table is there yet.
+const AzimuthTable azimuthTable = makeAzimuthTable();
+
+// |radius| stays below 1.6e9, so both coordinates fit a 32-bit integer.
+SkyPoint pointAt(double radius, double cosine, double sine) {
+    return SkyPoint{static_cast<std::int32_t>(77 + radius * cosine),
+                    static_cast<std::int32_t>(77 + radius * sine)};
+}
+
+// Kept apart from the table's path, which every GSV group takes, so that
+// path needs none of the registers the library calls would.
+SkyPoint offTablePosition(double radius, std::int32_t azimuth) {
+    return pointAt(radius, std::cos(angleOf(azimuth)), std::sin(angleOf(azimuth)));
 }
 
 }  // namespace
@@ -36,15 +49,8 @@ const AzimuthTable& azimuthTable() {
 SkyPoint skyPlotPosition(std::int32_t elevation, std::int32_t azimuth) {
     const std::int64_t zenithDistance = 90 - static_cast<std::int64_t>(elevation);
     const double radius = static_cast<double>(zenithDistance) * 0.7;
-    double cosine, sine;
-    if (azimuth >= 0 && azimuth < fullCircle) {
-        cosine = azimuthTable().cosine[azimuth];
-        sine = azimuthTable().sine[azimuth];
-    } else {
-        cosine = std::cos(angleOf(azimuth));
-        sine = std::sin(angleOf(azimuth));
+    if (azimuth < 0 || azimuth >= fullCircle) {
+        return offTablePosition(radius, azimuth);
     }
-    // |radius| stays below 1.6e9, so both coordinates fit a 32-bit integer.
-    return SkyPoint{static_cast<std::int32_t>(77 + radius * cosine),
-                    static_cast<std::int32_t>(77 + radius * sine)};
+    return pointAt(radius, azimuthTable.cosine[azimuth], azimuthTable.sine[azimuth]);
 }

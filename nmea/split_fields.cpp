@@ -18,11 +18,10 @@ static bool isDelimiter(char16_t unit) {
 // after it land where they would after a short one.
 static const char16_t* copyField(const char16_t* from, char16_t* slot, int width) {
     int n = 0;
-    while (n < width - 1 && !isDelimiter(*from)) {
-        slot[n++] = *from++;
-    }
-    while (!isDelimiter(*from)) {
-        ++from;
+    for (; !isDelimiter(*from); ++from) {
+        if (n < width - 1) {
+            slot[n++] = *from;
+        }
     }
     slot[n] = 0;
     return from;
@@ -46,4 +45,34 @@ int splitFields(const char16_t* line, FieldListRef list, int limit, SplitRule ru
         }
     }
     return written;
+}
+
+// The index of the first delimiter from line[at] on, two units a step: the
+// unit after one that is no delimiter, and so not the NUL, can be read.
+static std::size_t delimiterFrom(const char16_t* line, std::size_t at) {
+    for (;; at += 2) {
+        if (isDelimiter(line[at])) {
+            return at;
+        }
+        if (isDelimiter(line[at + 1])) {
+            return at + 1;
+        }
+    }
+}
+
+int findFields(const char16_t* line, FieldSpan* spans, int limit, SplitRule rule) {
+    int found = 0;
+    std::size_t at = 0;
+    while (found < limit) {
+        const std::size_t end = delimiterFrom(line, at);
+        spans[found++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end - at)};
+        if (endsLine(line[end])) {
+            break;
+        }
+        at = end + 1;  // over the delimiter
+        if (rule == SplitRule::sentence && (endsLine(line[at]) || line[at] == u'*')) {
+            break;
+        }
+    }
+    return found;
 }

@@ -14,3 +14,8 @@ enum class SplitRule {
 // `limit` fields of the list. Returns the number of fields written; the last of
 // them is the one that ended the split.
 int splitFields(const char16_t* line, FieldListRef list, int limit, SplitRule rule);
+
+// The fields splitFields would copy, by the same rules, found in place: for a
+// parser that reads each field once and need not keep it. Writes at most
+// `limit` spans; returns their number.
+int findFields(const char16_t* line, FieldSpan* spans, int limit, SplitRule rule);

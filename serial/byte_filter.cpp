@@ -48,9 +48,8 @@ void pushWhatFits(ByteRing& ring, const std::uint8_t* bytes, std::size_t count) 
 
 // Each is offered on its own: a ring with one byte free keeps the LF.
 void pushLineEnd(ByteRing& ring) {
-    const std::uint8_t terminator = 0x00;
-    ring.push(&lineFeed, 1);
-    ring.push(&terminator, 1);
+    ring.pushByte(lineFeed);
+    ring.pushByte(0x00);
 }
 
 }  // namespace
@@ -61,7 +60,7 @@ ReceivedByte filterReceivedByte(ByteRing& ring, std::uint8_t byte) {
         return ReceivedByte::lineEnd;
     }
     if (isKept(byte)) {
-        ring.push(&byte, 1);
+        ring.pushByte(byte);
         return ReceivedByte::kept;
     }
     return ReceivedByte::dropped;

@@ -20,6 +20,17 @@ public:
     void release();
 
     bool push(const std::uint8_t* source, std::uint32_t n);
+    // The same as a push of one byte, without the copy routine: the reader's
+    // filter ends every line with two bytes of their own.
+    bool pushByte(std::uint8_t byte) {
+        if (used == capacity) {
+            return false;
+        }
+        buffer[tail] = byte;
+        tail = tail + 1 < capacity ? tail + 1 : 0;
+        ++used;
+        return true;
+    }
     bool pop(std::uint8_t* destination, std::uint32_t n);
     bool peek(std::uint8_t* destination, std::uint32_t n) const;
     void skip(std::uint32_t n);

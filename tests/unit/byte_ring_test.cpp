@@ -33,6 +33,32 @@ TEST(ByteRing, NewRingIsEmptyAndAcceptsExactlyItsCapacity) {
     }
 }
 
+// A byte pushed on its own lands where a one-byte push puts it, wrapping at
+// the end, and a full ring refuses it.
+TEST(ByteRing, SingleBytesFollowTheSameRulesAsPushes) {
+    ByteRing byBytes, byPushes;
+    byBytes.init(5);
+    byPushes.init(5);
+    std::uint8_t out[5];
+    for (int round = 0; round < 4; ++round) {
+        for (std::uint8_t value = 0; value < 6; ++value) {
+            const std::uint8_t byte = static_cast<std::uint8_t>(round * 10 + value);
+            EXPECT_EQ(byBytes.pushByte(byte), byPushes.push(&byte, 1)) << round << ' ' << +value;
+            EXPECT_EQ(byBytes.count(), byPushes.count());
+        }
+        ASSERT_EQ(byBytes.count(), 5u);
+        ASSERT_TRUE(byBytes.pop(out, 3));  // the next round starts mid-buffer
+        std::uint8_t expected[3];
+        ASSERT_TRUE(byPushes.pop(expected, 3));
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(out[i], expected[i]) << round << ' ' << i;
+        }
+    }
+    ByteRing none;
+    none.init(0);
+    EXPECT_FALSE(none.pushByte(1));
+}
+
 TEST(ByteRing, AppendsAreAllOrNothing) {
     ByteRing ring;
     ring.init(8);

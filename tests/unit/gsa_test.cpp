@@ -80,6 +80,8 @@ TEST(Gsa, TalkerAndSystemIdSelectTheTables) {
          marks({gnsL1, bdsL1, gnsL5, bdsL5}, {6})},
         {"GN system 5", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,5"),
          marks({gnsL1, gnsL5}, {1})},
+        {"GN system 0", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,0"),
+         marks({gnsL1, gnsL5}, {1})},
         {"GN system compared whole: 01", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,01"),
          marks({gnsL1, gnsL5}, {1})},
         {"GN system compared whole: 11", checked("$GNGSA,A,3,01,,,,,,,,,,,,1.62,0.94,1.32,11"),

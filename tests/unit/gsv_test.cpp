@@ -85,6 +85,12 @@ TEST(Gsv, TalkerAndSignalIdSelectTheTable) {
         {"QZSS is not stored", checked("$GQGSV,3,1,11," + groups + ",1"), {}},
         {"QZ talker is not stored", checked("$QZGSV,3,1,11," + groups + ",1"), {}},
         {"talker compared whole", checked("$GPGSVX,3,1,11," + groups + ",1"), {}},
+        {"short talker", checked("$GPGS,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: $", checked("#GPGSV,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: G", checked("$GPHSV,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: S", checked("$GPGTV,3,1,11," + groups + ",1"), {}},
+        {"every address unit counts: V", checked("$GPGSW,3,1,11," + groups + ",1"), {}},
+        {"talker letters in order", checked("$PGGSV,3,1,11," + groups + ",1"), {}},
         {"LF-only line end", "$GPGSV,3,1,11," + groups + ",1*61\n", exampleIn(gpsL1)},
     };
     for (const Case& c : cases) {
@@ -147,6 +153,18 @@ TEST(Gsv, GroupsWithoutARecordAreSkippedAndTheOthersStored) {
          checked("$GPGSV,1,1,02,03,40,083,,07,40,083,30,1"),
          {{gpsL1, 3, 0, 111, 72}, {gpsL1, 7, 30, 111, 72}}},
         {"level read as %d", checked("$GPGSV,1,1,01,03,40,083,35.7,1"), {{gpsL1, 3, 35, 111, 72}}},
+        // A field counts with its first 47 units, as a 48-unit slot kept it.
+        {"47-unit fields read whole",
+         checked("$GPGSV,1,1,01," + std::string(45, '0') + "12,40,083," + std::string(45, ' ') +
+                 "30,1"),
+         {{gpsL1, 12, 30, 111, 72}}},
+        {"48-unit fields lose their last unit",
+         checked("$GPGSV,1,1,01," + std::string(46, '0') + "12,40,083," + std::string(46, ' ') +
+                 "30,1"),
+         {{gpsL1, 1, 3, 111, 72}}},
+        {"a long signal ID is cut as well",
+         checked("$GAGSV,1,1,01,03,40,083,30," + std::string(46, '0') + "75"),
+         {{gasL1, 3, 30, 111, 72}}},
     };
     for (const Case& c : cases) {
         Gsv gsv;

@@ -75,6 +75,21 @@ std::string replayAfterReset() {
            checked("$GPTXT,01,01,02,last");
 }
 
+// The headless console counts line feeds as the rich edit counts lines: every
+// one of them, however long the text, and none past the length it is given.
+TEST(ReplaySession, TheConsoleCountsEveryLineFeedOfALongText) {
+    HeadlessHost host;
+    std::u16string text;
+    for (int i = 0; i < 70000; ++i) {
+        text += u"a\n";
+    }
+    text += u"\n\n";
+    host.appendToConsole(text.c_str(), text.size() - 2);
+    EXPECT_EQ(host.consoleLineCount(), 70001);
+    host.appendToConsole(u"\nx\n", 3);
+    EXPECT_EQ(host.consoleLineCount(), 70003);
+}
+
 TEST(ReplaySession, AResetSessionTracesAsANewOne) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
     const std::filesystem::path logPath = folder / "skyvane-replay-session-reset.log";

@@ -127,6 +127,27 @@ int levelsIn(const std::vector<ListedSatellite>& satellites) {
                                           [](const ListedSatellite& s) { return s.level; }));
 }
 
+// ddmm.mmmmm (two degree digits) or dddmm.mmmmm (three) as degrees.
+double degreesOf(const std::string& field, int degreeDigits) {
+    return std::atof(field.substr(0, degreeDigits).c_str()) +
+           std::atof(field.substr(degreeDigits).c_str()) / 60.0;
+}
+
+// Between two (latitude, longitude) points a few metres apart.
+double metresBetween(std::pair<double, double> from, std::pair<double, double> to) {
+    constexpr double pi = 3.14159265358979323846;
+    const double north = (to.first - from.first) * 111195.0;
+    const double east = (to.second - from.second) * 111195.0 * std::cos(to.first * pi / 180.0);
+    return std::sqrt(north * north + east * east);
+}
+
+// Hundredths of a second since midnight of an hhmmss.ss field.
+int hundredthsOfDay(const std::string& field) {
+    const int hhmmss = std::atoi(field.substr(0, 6).c_str());
+    const int hundredths = std::atoi(field.substr(7, 2).c_str());
+    return ((hhmmss / 10000 * 60 + hhmmss / 100 % 100) * 60 + hhmmss % 100) * 100 + hundredths;
+}
+
 int hexValue(char c) {
     return c >= 'A' && c <= 'F' ? c - 'A' + 10 : (c >= '0' && c <= '9' ? c - '0' : -1);
 }
@@ -136,14 +157,8 @@ const std::string& defaultRun() {
     return run;
 }
 
-}  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// Framing: what every NMEA parser relies on.
-
-TEST(ScenarioStream, EveryLineIsFramedWithinEightyTwoCharactersAndHasItsChecksum) {
-    const std::string& stream = defaultRun();
-    ASSERT_FALSE(stream.empty());
+// Within 82 characters with CR LF, from '$' to the checksum after '*', which must be right.
+void expectEveryLineFramed(const std::string& stream) {
     for (const std::string& line : linesOf(stream)) {
         SCOPED_TRACE(line);
         ASSERT_LE(line.size() + 2, 82u);
@@ -157,6 +172,17 @@ TEST(ScenarioStream, EveryLineIsFramedWithinEightyTwoCharactersAndHasItsChecksum
         }
         EXPECT_EQ(hexValue(line[star + 1]) * 16 + hexValue(line[star + 2]), sum);
     }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Framing: what every NMEA parser relies on.
+
+TEST(ScenarioStream, EveryLineIsFramedWithinEightyTwoCharactersAndHasItsChecksum) {
+    const std::string& stream = defaultRun();
+    ASSERT_FALSE(stream.empty());
+    expectEveryLineFramed(stream);
 }
 
 TEST(ScenarioStream, EpochsFollowReceiverOrderAndReportTheirSentenceCount) {
@@ -462,12 +488,7 @@ TEST(ScenarioSky, SignalLevelsGrowWithElevationAndDifferByBand) {
 // The drive and the clock.
 
 TEST(ScenarioDrive, CarDrivesAtTownSpeedsAlongASmoothRoad) {
-    constexpr double pi = 3.14159265358979323846;
     const std::vector<Epoch> epochs = epochsOf(runScenario(optionsWith(600, 35, 4)));
-    const auto degrees = [](const std::string& field, int degreeDigits) {
-        return std::atof(field.substr(0, degreeDigits).c_str()) +
-               std::atof(field.substr(degreeDigits).c_str()) / 60.0;
-    };
     std::optional<std::pair<double, double>> last;
     std::optional<double> lastCourse;
     for (std::size_t t = 35; t < epochs.size(); ++t) {
@@ -482,12 +503,9 @@ TEST(ScenarioDrive, CarDrivesAtTownSpeedsAlongASmoothRoad) {
             const double turn = std::fabs(course - *lastCourse);
             EXPECT_LE(std::min(turn, 360.0 - turn), 5.0);
         }
-        const double lat = degrees(rmc.fields[2], 2), lon = degrees(rmc.fields[4], 3);
+        const double lat = degreesOf(rmc.fields[2], 2), lon = degreesOf(rmc.fields[4], 3);
         if (last) {
-            const double north = (lat - last->first) * 111195.0;
-            const double east = (lon - last->second) * 111195.0 * std::cos(lat * pi / 180.0);
-            const double metres = std::sqrt(north * north + east * east);
-            EXPECT_NEAR(metres, kmh / 3.6, 1.5) << t;
+            EXPECT_NEAR(metresBetween(*last, {lat, lon}), kmh / 3.6, 1.5) << t;
         } else {
             EXPECT_NEAR(lat, 48.0 + 8.0 / 60.0, 0.02);
             EXPECT_NEAR(lon, 11.0 + 34.0 / 60.0, 0.03);
@@ -525,6 +543,90 @@ TEST(ScenarioDrive, CalendarRollsMonthsYearsAndLeapDays) {
     EXPECT_EQ(after({2030, 4, 30, 12, 59, 59}), (std::vector<int>{2030, 4, 30, 13, 0, 0}));
     EXPECT_FALSE(skyvane::scenario::isValidUtcTime({2027, 2, 29, 0, 0, 0}));
     EXPECT_TRUE(skyvane::scenario::isValidUtcTime({2028, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(skyvane::scenario::isValidUtcTime({2028, 2, 29, 0, 0, 0, 100}));
+    const UtcTime tenthLater =
+        skyvane::scenario::laterByHundredths({2026, 12, 31, 23, 59, 59, 90}, 10);
+    EXPECT_EQ(std::vector<int>({tenthLater.year, tenthLater.month, tenthLater.day, tenthLater.hour,
+                                tenthLater.minute, tenthLater.second, tenthLater.hundredths}),
+              std::vector<int>({2027, 1, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(skyvane::scenario::laterByHundredths({2026, 1, 1, 0, 0, 0, 20}, 25).hundredths, 45);
+}
+
+// ---------------------------------------------------------------------------------------------
+// A dual-band receiver at 10 Hz with five GSA an epoch, the stream the core's throughput is
+// measured on.
+
+TEST(ScenarioTenHertz, TenEpochsASecondWithFiveGsaOnFourTalkersAndTwoBands) {
+    ScenarioOptions options = optionsWith(40, 35, 6);
+    options.epochsPerSecond = 10;
+    options.qzssGsa = true;
+    options.minute = 59;
+    options.second = 50;  // midnight falls inside the run
+    const std::string stream = runScenario(options);
+    expectEveryLineFramed(stream);
+    const std::vector<Epoch> epochs = epochsOf(stream);
+    ASSERT_EQ(epochs.size(), 400u);
+    const std::map<std::string, std::size_t> fieldCounts = {
+        {"GNRMC", 13}, {"GNVTG", 9}, {"GNGGA", 14}, {"GNGSA", 18}, {"GNGLL", 7}, {"GNTXT", 4}};
+    const std::vector<std::string> signals = {"GA1", "GA7", "GB1", "GB5", "GL1", "GP1", "GP8"};
+    const int start = hundredthsOfDay("235950.00");
+    int notices = 0;
+    for (std::size_t e = 0; e < epochs.size(); ++e) {
+        SCOPED_TRACE(e);
+        std::vector<int> systemIds;
+        std::set<std::string> talkers;
+        for (const Sentence& s : epochs[e].sentences) {
+            talkers.insert(s.address.substr(0, 2));
+            const auto count = fieldCounts.find(s.address);
+            if (count != fieldCounts.end()) {
+                EXPECT_EQ(s.fields.size(), count->second) << s.address;
+            }
+            if (s.address == "GNGSA") {
+                systemIds.push_back(s.number(17));
+                EXPECT_EQ(s.fields[15], epochs[e].only("GNGGA").fields[7]);
+            }
+            notices += s.address == "GNTXT" ? 1 : 0;
+        }
+        EXPECT_EQ(systemIds, (std::vector<int>{1, 2, 3, 4, 5}));
+        EXPECT_EQ(talkers, (std::set<std::string>{"GA", "GB", "GL", "GN", "GP"}));
+        std::vector<std::string> signalsSeen;
+        for (const auto& [key, satellites] : gsvSetsOf(epochs[e])) {
+            signalsSeen.push_back(key);
+        }
+        EXPECT_EQ(signalsSeen, signals);
+        const std::string& time = epochs[e].only("GNRMC").fields[0];
+        if (e < 30) {
+            EXPECT_TRUE(time.empty());
+        } else {
+            EXPECT_EQ(hundredthsOfDay(time), (start + 10 * static_cast<int>(e)) % 8'640'000);
+        }
+    }
+    EXPECT_EQ(notices, 2) << "one notice at 0 s and one at 30 s, not one an epoch";
+    // QZSS is not simulated: its GSA lists nothing, while the others list what they use.
+    const std::vector<Sentence>& fixed = epochs.back().sentences;
+    for (std::size_t i = 2; i < 14; ++i) {
+        EXPECT_TRUE(fixed[7].fields[i].empty());
+    }
+    EXPECT_FALSE(fixed[3].fields[2].empty());
+}
+
+TEST(ScenarioTenHertz, CarMovesOneTenthOfItsSpeedEachEpoch) {
+    ScenarioOptions options = optionsWith(60, 35, 4);
+    options.epochsPerSecond = 10;
+    const std::vector<Epoch> epochs = epochsOf(runScenario(options));
+    ASSERT_EQ(epochs.size(), 600u);
+    for (std::size_t e = 351; e < epochs.size(); ++e) {
+        const Sentence& before = epochs[e - 1].only("GNRMC");
+        const Sentence& now = epochs[e].only("GNRMC");
+        const double kmhBefore = epochs[e - 1].only("GNVTG").decimal(6);
+        const std::pair<double, double> from{degreesOf(before.fields[2], 2),
+                                             degreesOf(before.fields[4], 3)};
+        const std::pair<double, double> to{degreesOf(now.fields[2], 2),
+                                           degreesOf(now.fields[4], 3)};
+        EXPECT_NEAR(metresBetween(from, to), kmhBefore / 36.0, 0.1) << e;
+        const double turn = std::fabs(now.decimal(7) - before.decimal(7));
+        EXPECT_LE(std::min(turn, 360.0 - turn), 0.5) << e;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -555,9 +657,9 @@ TEST(ScenarioDeterminism, CommittedSampleIsTheDefaultOutput) {
 // Command line.
 
 TEST(ScenarioCommandLine, ReadsEveryOption) {
-    const auto line =
-        skyvane::scenario::parseCommandLine({"--seconds", "600", "--fix-after", "12", "--start",
-                                             "2027-02-28T22:05:09", "--seed", "77"});
+    const auto line = skyvane::scenario::parseCommandLine(
+        {"--seconds", "600", "--fix-after", "12", "--start", "2027-02-28T22:05:09", "--seed", "77",
+         "--rate", "10", "--qzss-gsa"});
     ASSERT_EQ(line.error, "");
     EXPECT_EQ(line.options.seconds, 600);
     EXPECT_EQ(line.options.fixAfterSeconds, 12);
@@ -565,6 +667,8 @@ TEST(ScenarioCommandLine, ReadsEveryOption) {
                                 line.options.hour, line.options.minute, line.options.second}),
               std::vector<int>({2027, 2, 28, 22, 5, 9}));
     EXPECT_EQ(line.options.seed, 77u);
+    EXPECT_EQ(line.options.epochsPerSecond, 10);
+    EXPECT_TRUE(line.options.qzssGsa);
     EXPECT_FALSE(line.showHelp);
     EXPECT_TRUE(skyvane::scenario::parseCommandLine({"--help"}).showHelp);
 }
@@ -589,6 +693,11 @@ TEST(ScenarioCommandLine, RejectsMalformedArgumentsWithOneLine) {
         {"--start", "2026-12-06T24:00:00"},
         {"--start", "1999-12-31T23:59:59"},
         {"--start", "2026-1-06T23:58:30"},
+        {"--rate"},
+        {"--rate", "0"},
+        {"--rate", "3"},
+        {"--rate", "20"},
+        {"--qzss-gsa", "1"},
         {"--verbose"},
         {"120"},
     };

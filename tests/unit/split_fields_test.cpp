@@ -11,7 +11,8 @@
 
 namespace {
 
-using SmallFields = FieldList<8, 8>;  // fields of at most seven units
+constexpr int smallCount = 8;
+using SmallFields = FieldList<smallCount, 8>;  // fields of at most seven units
 
 struct Case {
     const char* label;
@@ -25,6 +26,20 @@ std::vector<std::string> written(const SmallFields& list, int count) {
     std::vector<std::string> fields;
     for (int i = 0; i < count; ++i) {
         fields.push_back(narrow(list[i]));
+    }
+    return fields;
+}
+
+// The fields findFields locates, cut to a SmallFields slot as splitFields cuts
+// them: the two must agree on every line.
+std::vector<std::string> found(const std::u16string& line, int limit, SplitRule rule) {
+    FieldSpan spans[smallCount];
+    const int count =
+        findFields(line.c_str(), spans, limit < smallCount ? limit : smallCount, rule);
+    std::vector<std::string> fields;
+    for (int i = 0; i < count; ++i) {
+        const std::u16string field = line.substr(spans[i].start, spans[i].length);
+        fields.push_back(narrow(field.substr(0, 7).c_str()));
     }
     return fields;
 }
@@ -83,6 +98,7 @@ TEST(SplitFields, SplitsAtCommaStarAndLineEnd) {
         const std::u16string line = units(c.line);
         const int count = splitFields(line.c_str(), list.ref(), c.limit, c.rule);
         EXPECT_EQ(written(list, count), c.fields) << c.label;
+        EXPECT_EQ(found(line, c.limit, c.rule), c.fields) << c.label << " (in place)";
     }
 }
 
@@ -95,14 +111,15 @@ TEST(SplitFields, FieldsALineDoesNotReachKeepTheirEarlierValues) {
     EXPECT_EQ(written(list, 6), (std::vector<std::string>{"$GPGSA", "M", "3", "04", "05", "3C"}));
 }
 
-// Every unit of a line can end a field, so the satellites-in-view list must
-// hold one field per unit plus the one at the line's end.
+// Every unit of a line can end a field, so the satellites-in-view parser must
+// have room for one field per unit plus the one at the line's end.
 TEST(SplitFields, ALineOfCommasFillsEveryGsvField) {
-    auto list = std::make_unique<GsvFields>();
-    list->fields[1023][0] = u'x';
+    auto fields = std::make_unique<GsvFields>();
+    fields->spans[1023] = {7, 7};
     const std::u16string line(maxLineUnits, u',');
-    EXPECT_EQ(splitFields(line.c_str(), list->ref(), 1024, inView), 1024);
-    EXPECT_TRUE(list->isEmpty(1023));
+    EXPECT_EQ(findFields(line.c_str(), fields->spans, GsvFields::count, inView), 1024);
+    EXPECT_EQ(fields->spans[1023].start, 1023u);
+    EXPECT_EQ(fields->spans[1023].length, 0u);
 }
 
 }  // namespace

@@ -59,11 +59,20 @@ void HeadlessHost::emptyConsole() {
 }
 
 // Counted as the rich edit counts unwrapped text: one line more than line feeds.
-void HeadlessHost::appendToConsole(const char16_t* text) {
-    for (; *text != 0; ++text) {
-        if (*text == u'\n') {
-            ++consoleLines;
+// With the length known the loop has no test for the NUL, and compilers turn it
+// into vector steps; a 16-bit count, which a chunk of fewer than 2^16 units
+// cannot overflow, lets each step take eight units.
+void HeadlessHost::appendToConsole(const char16_t* text, std::size_t units) {
+    constexpr std::size_t chunkUnits = 0xFFFF;
+    while (units > 0) {
+        const std::size_t chunk = units < chunkUnits ? units : chunkUnits;
+        std::uint16_t lineFeeds = 0;
+        for (std::size_t i = 0; i < chunk; ++i) {
+            lineFeeds = static_cast<std::uint16_t>(lineFeeds + (text[i] == u'\n' ? 1 : 0));
         }
+        consoleLines += lineFeeds;
+        text += chunk;
+        units -= chunk;
     }
 }
 

@@ -33,7 +33,7 @@ public:
     void setConsoleColor(ConsoleColor color) override { currentColor = color; }
     int consoleLineCount() override { return consoleLines; }
     void emptyConsole() override;
-    void appendToConsole(const char16_t* text) override;
+    void appendToConsole(const char16_t* text, std::size_t units) override;
     void setWindowTitle(const char16_t* text) override { title.assign(text); }
     void requestRepaint() override { ++repaintRequests; }
     void setCoreVersion(const char16_t* text) override { coreVersion.assign(text); }

@@ -90,18 +90,28 @@ std::string applyOption(std::string_view name, std::string_view value, ScenarioO
     if (name == "--seed") {
         return parseSeed(value, options.seed) ? "" : "--seed needs a number from 0 to 4294967295";
     }
+    if (name == "--rate") {
+        return parseBoundedInt(value, maxEpochsPerSecond, options.epochsPerSecond)
+                   ? ""
+                   : "--rate needs 1, 2, 4, 5 or 10 epochs a second";
+    }
+    if (name == "--qzss-gsa") {
+        options.qzssGsa = true;
+        return "";
+    }
     return "unknown option '" + std::string(name) + "'";
 }
 
 bool takesValue(std::string_view name) {
-    return name == "--seconds" || name == "--fix-after" || name == "--start" || name == "--seed";
+    return name == "--seconds" || name == "--fix-after" || name == "--start" || name == "--seed" ||
+           name == "--rate";
 }
 
 }  // namespace
 
 std::string_view usageText() {
     return "usage: skyvane-scenario [--seconds N] [--fix-after S] "
-           "[--start YYYY-MM-DDThh:mm:ss] [--seed N]";
+           "[--start YYYY-MM-DDThh:mm:ss] [--seed N] [--rate HZ] [--qzss-gsa]";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {

@@ -15,7 +15,8 @@ struct CommandLine {
 };
 
 // Arguments after the program name:
-// [--seconds N] [--fix-after S] [--start YYYY-MM-DDThh:mm:ss] [--seed N] [--help]
+// [--seconds N] [--fix-after S] [--start YYYY-MM-DDThh:mm:ss] [--seed N] [--rate HZ]
+// [--qzss-gsa] [--help]
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 std::string_view usageText();

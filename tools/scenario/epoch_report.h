@@ -22,7 +22,8 @@ struct SignalReport {
 
 // Everything the receiver knows in one epoch; the sentence writers only format it.
 struct EpochReport {
-    int elapsed = 0;
+    int elapsed = 0;        // whole seconds since power-on
+    int epochInSecond = 0;  // 0 for the first epoch of each second
     std::optional<UtcTime> utc;
     std::optional<RoutePoint> position;                        // present once there is a fix
     std::array<std::vector<int>, allSystems.size()> usedPrns;  // by systemIndex

@@ -21,19 +21,19 @@ void appendNotice(const EpochReport& report, std::string& out) {
 
 }  // namespace
 
-int appendEpochSentences(const EpochReport& report, std::string& out) {
+int appendEpochSentences(const EpochReport& report, GsaSet gsaSet, std::string& out) {
     appendRmc(report, out);
     appendVtg(report, out);
     appendGga(report, out);
     int count = 3;
-    count += appendGsaSet(report, out);
+    count += appendGsaSet(report, gsaSet, out);
     const auto& bands = signalBands();
     for (int i = 0; i < bandCount; ++i) {
         count += appendGsvSet(bands[i], report.bands[i], out);
     }
     appendGll(report, out);
     ++count;
-    if (report.elapsed % noticeIntervalSeconds == 0) {
+    if (report.elapsed % noticeIntervalSeconds == 0 && report.epochInSecond == 0) {
         appendNotice(report, out);
         ++count;
     }

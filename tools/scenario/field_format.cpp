@@ -70,7 +70,7 @@ std::string formatLongitude(double degrees) {
 
 std::string formatUtcTime(const UtcTime& time) {
     return zeroPadded(time.hour, 2) + zeroPadded(time.minute, 2) + zeroPadded(time.second, 2) +
-           ".00";
+           '.' + zeroPadded(time.hundredths, 2);
 }
 
 std::string formatUtcDate(const UtcTime& time) {

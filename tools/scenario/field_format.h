@@ -23,7 +23,7 @@ std::string formatCourse(double degrees);
 std::string formatLatitude(double degrees);
 std::string formatLongitude(double degrees);
 
-std::string formatUtcTime(const UtcTime& time);  // hhmmss.00
+std::string formatUtcTime(const UtcTime& time);  // hhmmss.ss
 std::string formatUtcDate(const UtcTime& time);  // ddmmyy
 
 }  // namespace skyvane::scenario

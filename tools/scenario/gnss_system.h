@@ -19,4 +19,7 @@ inline constexpr int nmeaSystemId(GnssSystem system) {
     return systemIndex(system) + 1;
 }
 
+// QZSS is not simulated; only its GSA is written.
+inline constexpr int qzssSystemId = 5;
+
 }  // namespace skyvane::scenario

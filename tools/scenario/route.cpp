@@ -34,7 +34,7 @@ double wave(double elapsed, double periodS, double phase) {
 
 }  // namespace
 
-Route::Route(unsigned seed) {
+Route::Route(unsigned seed, int epochsPerSecond) : epochRate(epochsPerSecond) {
     rhythm.speedPhase = cycleFraction(seed, 1);
     rhythm.trafficPhase = cycleFraction(seed, 2);
     rhythm.turnPhase = cycleFraction(seed, 3);
@@ -46,30 +46,37 @@ Route::Route(unsigned seed) {
     point.altitudeM = altitudeAt(0);
 }
 
-double Route::speedAt(int elapsed) const {
-    const double t = elapsed;
+double Route::speedAt(double t) const {
     const double kmh = meanSpeedKmh + slowSwingKmh * wave(t, slowSwingPeriodS, rhythm.speedPhase) +
                        trafficSwingKmh * wave(t, trafficPeriodS, rhythm.trafficPhase);
     return kmh / 3.6;
 }
 
-double Route::turnRateAt(int elapsed) const {
+double Route::turnRateAt(double elapsed) const {
     return maxTurnRateDegPerS * wave(elapsed, turnPeriodS, rhythm.turnPhase);
 }
 
-double Route::altitudeAt(int elapsed) const {
+double Route::altitudeAt(double elapsed) const {
     return baseAltitudeM + hillSwingM * wave(elapsed, hillPeriodS, rhythm.hillPhase);
 }
 
-void Route::advanceOneSecond() {
-    const double northM = point.speedMps * cosDegrees(point.courseDeg);
-    const double eastM = point.speedMps * sinDegrees(point.courseDeg);
+double Route::secondsElapsed() const {
+    return static_cast<double>(epochsElapsed) / epochRate;
+}
+
+// At one epoch a second the step is exactly 1.0, so each product is the one a whole-second
+// drive computes and the default stream keeps its bytes.
+void Route::advanceOneEpoch() {
+    const double step = 1.0 / epochRate;
+    const double metres = point.speedMps * step;
+    const double northM = metres * cosDegrees(point.courseDeg);
+    const double eastM = metres * sinDegrees(point.courseDeg);
     point.latitudeDeg += northM / metresPerDegreeLatitude;
     point.longitudeDeg += eastM / (metresPerDegreeLatitude * cosDegrees(point.latitudeDeg));
-    point.courseDeg = wrapDegrees(point.courseDeg + turnRateAt(secondsElapsed));
-    ++secondsElapsed;
-    point.speedMps = speedAt(secondsElapsed);
-    point.altitudeM = altitudeAt(secondsElapsed);
+    point.courseDeg = wrapDegrees(point.courseDeg + turnRateAt(secondsElapsed()) * step);
+    ++epochsElapsed;
+    point.speedMps = speedAt(secondsElapsed());
+    point.altitudeM = altitudeAt(secondsElapsed());
 }
 
 }  // namespace skyvane::scenario

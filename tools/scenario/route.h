@@ -2,7 +2,7 @@
 
 namespace skyvane::scenario {
 
-// Where the car is at one second, as a receiver with a fix would report it.
+// Where the car is at one epoch, as a receiver with a fix would report it.
 struct RoutePoint {
     double latitudeDeg = 0.0;
     double longitudeDeg = 0.0;
@@ -16,10 +16,11 @@ struct RoutePoint {
 // where it is yet.
 class Route {
 public:
-    explicit Route(unsigned seed);
+    // `epochsPerSecond` receiver epochs make one second of the drive.
+    Route(unsigned seed, int epochsPerSecond);
 
     const RoutePoint& current() const { return point; }
-    void advanceOneSecond();
+    void advanceOneEpoch();
 
 private:
     struct Rhythm {
@@ -29,12 +30,15 @@ private:
         double hillPhase = 0.0;
     };
 
-    double speedAt(int elapsed) const;
-    double turnRateAt(int elapsed) const;
-    double altitudeAt(int elapsed) const;
+    double speedAt(double elapsed) const;
+    double turnRateAt(double elapsed) const;
+    double altitudeAt(double elapsed) const;
+    // Counted in whole epochs: a sum of tenths would drift from the true time.
+    double secondsElapsed() const;
 
     Rhythm rhythm;
-    int secondsElapsed = 0;
+    int epochRate;
+    long long epochsElapsed = 0;
     RoutePoint point;
 };
 

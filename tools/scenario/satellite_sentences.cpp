@@ -12,8 +12,8 @@ namespace {
 constexpr int gsaPrnFields = 12;
 constexpr int satellitesPerGsv = 4;
 
-void appendGsa(const EpochReport& report, GnssSystem system, std::string& out) {
-    const std::vector<int>& used = report.usedPrns[systemIndex(system)];
+void appendGsa(const EpochReport& report, const std::vector<int>& used, int systemId,
+               std::string& out) {
     const int listed = std::min(static_cast<int>(used.size()), gsaPrnFields);
     SentenceBuilder sentence("GNGSA");
     sentence.field("A").field(report.position ? "3" : "1");
@@ -24,7 +24,7 @@ void appendGsa(const EpochReport& report, GnssSystem system, std::string& out) {
         .field(formatFixed(report.dop.pdop, 2))
         .field(formatFixed(report.dop.hdop, 2))
         .field(formatFixed(report.dop.vdop, 2))
-        .field(std::to_string(nmeaSystemId(system)));
+        .field(std::to_string(systemId));
     sentence.appendTo(out);
 }
 
@@ -37,11 +37,16 @@ void addSatellite(SentenceBuilder& sentence, const SignalReport& satellite) {
 
 }  // namespace
 
-int appendGsaSet(const EpochReport& report, std::string& out) {
+int appendGsaSet(const EpochReport& report, GsaSet gsaSet, std::string& out) {
     for (GnssSystem system : allSystems) {
-        appendGsa(report, system, out);
+        appendGsa(report, report.usedPrns[systemIndex(system)], nmeaSystemId(system), out);
     }
-    return static_cast<int>(allSystems.size());
+    if (gsaSet == GsaSet::fourSystems) {
+        return static_cast<int>(allSystems.size());
+    }
+    // The sky model has no QZSS: from the route's latitude none would be in view.
+    appendGsa(report, {}, qzssSystemId, out);
+    return static_cast<int>(allSystems.size()) + 1;
 }
 
 int appendGsvSet(const SignalBand& band, const std::vector<SignalReport>& satellites,

@@ -7,8 +7,13 @@
 
 namespace skyvane::scenario {
 
-// One GNGSA per constellation, GPS, GLONASS, Galileo, BeiDou. Returns the sentence count.
-int appendGsaSet(const EpochReport& report, std::string& out);
+enum class GsaSet {
+    fourSystems,  // one GNGSA per constellation: GPS, GLONASS, Galileo, BeiDou
+    withQzss,     // and a fifth for QZSS, listing no satellite
+};
+
+// Returns the sentence count.
+int appendGsaSet(const EpochReport& report, GsaSet gsaSet, std::string& out);
 
 // The GSV messages of one signal: four satellites each, at least one message even when
 // nothing is in view. Returns the message count.

@@ -23,6 +23,16 @@ UtcTime startTimeOf(const ScenarioOptions& options) {
     return {options.year, options.month, options.day, options.hour, options.minute, options.second};
 }
 
+// Rates that divide a second into whole hundredths, the resolution of NMEA time fields.
+bool isWholeHundredthsRate(int epochsPerSecond) {
+    return epochsPerSecond >= 1 && epochsPerSecond <= maxEpochsPerSecond &&
+           100 % epochsPerSecond == 0;
+}
+
+int usableRate(int epochsPerSecond) {
+    return isWholeHundredthsRate(epochsPerSecond) ? epochsPerSecond : 1;
+}
+
 }  // namespace
 
 std::string describeScenarioProblem(const ScenarioOptions& options) {
@@ -32,6 +42,9 @@ std::string describeScenarioProblem(const ScenarioOptions& options) {
     if (options.fixAfterSeconds < 0 || options.fixAfterSeconds > maxScenarioSeconds) {
         return "the fix must come 0 to " + std::to_string(maxScenarioSeconds) +
                " seconds after the start";
+    }
+    if (!isWholeHundredthsRate(options.epochsPerSecond)) {
+        return "the rate must be 1, 2, 4, 5 or 10 epochs a second";
     }
     if (!isValidUtcTime(startTimeOf(options))) {
         return "the start must be a real UTC date and time in the years " +
@@ -43,23 +56,30 @@ std::string describeScenarioProblem(const ScenarioOptions& options) {
 struct ScenarioGenerator::State {
     explicit State(const ScenarioOptions& options)
         : seconds(options.seconds),
+          epochsPerSecond(usableRate(options.epochsPerSecond)),
+          gsaSet(options.qzssGsa ? GsaSet::withQzss : GsaSet::fourSystems),
           timeline(coldStartTimeline(options.fixAfterSeconds)),
           sky(options.seed),
           tracker(timeline, sky, options.seed),
-          route(options.seed),
+          route(options.seed, epochsPerSecond),
           clock(isValidUtcTime(startTimeOf(options)) ? startTimeOf(options) : UtcTime{}) {}
 
+    // The sky and the signal levels change by the second: at a higher rate the epochs of
+    // one second list the same satellites, and only the car moves on between them.
     EpochReport observe() const;
     std::vector<LineOfSight> listSatellites(EpochReport& report, bool fixed) const;
     void advance();
 
     int seconds;
+    int epochsPerSecond;
+    GsaSet gsaSet;
     ColdStartTimeline timeline;
     SkyModel sky;
     SignalTracker tracker;
     Route route;
     UtcTime clock;
-    int elapsed = 0;
+    int elapsed = 0;  // whole seconds since power-on
+    int epochInSecond = 0;
 };
 
 // Fills the GSV lists and, once fixed, the satellites used; returns the used ones' geometry.
@@ -88,6 +108,7 @@ std::vector<LineOfSight> ScenarioGenerator::State::listSatellites(EpochReport& r
 EpochReport ScenarioGenerator::State::observe() const {
     EpochReport report;
     report.elapsed = elapsed;
+    report.epochInSecond = epochInSecond;
     if (elapsed >= timeline.timeKnownAt) {
         report.utc = clock;
     }
@@ -104,9 +125,12 @@ EpochReport ScenarioGenerator::State::observe() const {
 }
 
 void ScenarioGenerator::State::advance() {
-    route.advanceOneSecond();
-    clock = nextSecond(clock);
-    ++elapsed;
+    route.advanceOneEpoch();
+    clock = laterByHundredths(clock, 100 / epochsPerSecond);
+    if (++epochInSecond == epochsPerSecond) {
+        epochInSecond = 0;
+        ++elapsed;
+    }
 }
 
 ScenarioGenerator::ScenarioGenerator(const ScenarioOptions& options)
@@ -120,7 +144,7 @@ int ScenarioGenerator::appendNextEpoch(std::string& out) {
     if (!state || state->elapsed >= state->seconds) {  // moved-from or finished
         return 0;
     }
-    const int sentences = appendEpochSentences(state->observe(), out);
+    const int sentences = appendEpochSentences(state->observe(), state->gsaSet, out);
     state->advance();
     return sentences;
 }

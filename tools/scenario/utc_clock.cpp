@@ -22,7 +22,7 @@ bool isValidUtcTime(const UtcTime& time) {
     return time.year >= firstYear && time.year <= lastYear && time.month >= 1 && time.month <= 12 &&
            time.day >= 1 && time.day <= daysInMonth(time.year, time.month) && time.hour >= 0 &&
            time.hour <= 23 && time.minute >= 0 && time.minute <= 59 && time.second >= 0 &&
-           time.second <= 59;
+           time.second <= 59 && time.hundredths >= 0 && time.hundredths <= 99;
 }
 
 UtcTime nextSecond(UtcTime time) {
@@ -48,6 +48,15 @@ UtcTime nextSecond(UtcTime time) {
     time.month = 1;
     ++time.year;
     return time;
+}
+
+UtcTime laterByHundredths(UtcTime time, int hundredths) {
+    time.hundredths += hundredths;
+    if (time.hundredths < 100) {
+        return time;
+    }
+    time.hundredths -= 100;
+    return nextSecond(time);
 }
 
 }  // namespace skyvane::scenario

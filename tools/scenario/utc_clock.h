@@ -10,6 +10,7 @@ struct UtcTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int hundredths = 0;  // only a receiver with several epochs a second shows them
 };
 
 // NMEA dates carry two year digits, so only 2000-2099 can be written unambiguously.
@@ -21,5 +22,8 @@ bool isValidUtcTime(const UtcTime& time);
 
 // The same instant one second later, rolling minutes, hours, days, months and years.
 UtcTime nextSecond(UtcTime time);
+
+// The same instant `hundredths` (0 to 100) hundredths of a second later.
+UtcTime laterByHundredths(UtcTime time, int hundredths);
 
 }  // namespace skyvane::scenario
