@@ -5,6 +5,7 @@
 #include "console_commands.h"
 #include "dialog_commands.h"
 #include "pixel_commands.h"
+#include "port_commands.h"
 #include "process_commands.h"
 #include "window_commands.h"
 
@@ -42,6 +43,8 @@ constexpr CommandEntry commands[] = {
     {"exit_code", exitCodeCommand},
     {"ports", portsCommand},
     {"ports_only", portsOnlyCommand},
+    {"hold_port", holdPortCommand},
+    {"release_port", releasePortCommand},
 };
 
 }  // namespace
