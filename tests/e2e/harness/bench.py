@@ -40,12 +40,10 @@ def _folder_name(name):
 
 
 class Bench:
-    def __init__(self, name, program=None, window_class=None, settings=None):
-        """name: the scenario's folder name (a test id will do). program: the .exe to run,
-        skyvane.exe by default. settings: text of a skyvane.ini for the working folder."""
+    def __init__(self, name, settings=None):
+        """name: the scenario's folder name (a test id will do). settings: text of a
+        skyvane.ini for the program's working folder."""
         self.name = name
-        self.program = program or bench_paths.SKYVANE
-        self.window_class = window_class or bench_paths.SKYVANE_CLASS
         self.settings = settings
         self.folder = os.path.join(bench_paths.WORK_DIR, _folder_name(name))
         self.prefix = os.path.join(self.folder, "prefix")
@@ -79,7 +77,7 @@ class Bench:
         return result
 
     def start(self):
-        for path in (self.program, bench_paths.PROBE, bench_paths.SIM_RECEIVER):
+        for path in (bench_paths.SKYVANE, bench_paths.PROBE, bench_paths.SIM_RECEIVER):
             if not os.path.isfile(path):
                 raise BenchError(f"missing {path}: build the native and the windows presets")
         if not os.path.isdir(bench_paths.TEMPLATE_PREFIX):
@@ -101,7 +99,7 @@ class Bench:
         return os.path.join(self.folder, name)
 
     def _start_probe(self):
-        probe = Probe(["wine", bench_paths.PROBE, "--class", self.window_class], self.env,
+        probe = Probe(["wine", bench_paths.PROBE, "--class", bench_paths.SKYVANE_CLASS], self.env,
                       self.folder, self._path("probe.stderr"))
         probe.ports()  # the first answer: the prefix has booted
         return probe
@@ -157,8 +155,8 @@ class Bench:
         if self.settings is not None:
             with open(self._path("skyvane.ini"), "w", encoding="ascii", newline="\r\n") as ini:
                 ini.write(self.settings)
-        program = self._path(os.path.basename(self.program))
-        shutil.copy2(self.program, program)
+        program = self._path(os.path.basename(bench_paths.SKYVANE))
+        shutil.copy2(bench_paths.SKYVANE, program)
         with open(self._path("program.out"), "wb") as out:
             self.program_process = subprocess.Popen(
                 ["wine", program], cwd=self.folder, env=self.env, stdout=out,

@@ -95,9 +95,6 @@ class Probe:
     def cancel_file(self):
         self._must("cancel_file", timeout=30)
 
-    def activate(self, window="main"):
-        return self._must(f"activate {window}")
-
     def keys(self, combo, window=None):
         return self._must(f"keys {combo}" + (f" {window}" if window else ""))
 
@@ -105,9 +102,6 @@ class Probe:
     def panel_size(self):
         answer = self._must("panel_size")
         return answer["width"], answer["height"]
-
-    def pixel(self, x, y):
-        return _rgb(self._must(f"pixel {x} {y}")["rgb"])
 
     def pixels(self, x, y, width, height):
         """Rows of (r, g, b) tuples."""

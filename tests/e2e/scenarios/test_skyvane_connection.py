@@ -25,8 +25,12 @@ def sample_sentences():
 class StartAndStop(unittest.TestCase):
     def test_the_window_as_it_opens(self):
         with Bench(self.id()) as bench:
-            bench.start_program()
             probe = bench.probe
+            self.assertEqual(probe.ask("title")["error"], "the program's window was not found")
+            bench.start_program()
+            # The device map holds the bench's port alone, named as Wine names its own.
+            self.assertEqual(probe.ports(), [{"device": f"\\Device\\Serial{bench.port_number - 1}",
+                                              "port": bench.port_name}])
             window = probe.window()
             self.assertEqual((window["class"], window["title"]), (TITLE, TITLE))
             self.assertEqual((window["width"], window["height"]), (1000, 800))
@@ -41,6 +45,13 @@ class StartAndStop(unittest.TestCase):
             self.assertEqual((rates["items"], rates["selected"]), (RATES, 0))
             assert_panel(self, panel_states(probe), running=False)
             self.assertEqual(probe.console(), "")
+            # What the probe refuses, it says why.
+            refusals = {"dance": "unknown command", "text": "a control id is needed",
+                        "text 4242": "no such control in the control panel",
+                        "keys ctrl+": "unknown keys; e.g. ctrl+a, escape, alt+f4",
+                        "pixels 5000 5 1 1": "the rectangle is not all visible in the panel"}
+            for command, error in refusals.items():
+                self.assertEqual(probe.ask(command), {"ok": False, "error": error}, command)
 
     def test_start_and_stop_switch_the_controls_and_keep_what_the_operator_typed(self):
         sentences = sample_sentences()

@@ -52,9 +52,11 @@ class LineColours(unittest.TestCase):
             probe.click(START_GPS)
             wait_until(lambda: receiver.stats()["finished"], what="the whole recording sent")
             pause_and_settle(probe, receiver)
-            shown = [line for line in probe.console_lines() if line["text"]]
+            every = probe.console_lines()
+            shown = [line for line in every if line["text"]]
             self.assertEqual([(line["text"], line["color"]) for line in shown],
                              [(text.rstrip("\r\n"), colour) for text, colour in lines])
+            self.assertEqual(probe.console_lines(3), every[-3:])  # the last lines alone
 
     def test_a_live_stream_scrolls_black_and_a_bad_line_red(self):
         sentences = read_sentences(Bench.sample(SAMPLE))
