@@ -11,6 +11,7 @@ import unittest
 from bench import Bench
 from log_file import expected_log_bytes
 from panel_epoch import recording_lines
+from scenario_case import ScenarioCase
 from skyvane_panel import (AUTO, AUTO_PERIOD, COLD_START, DEFAULT_MODE, FACTORY_RESET,
                            GET_VERSION, GSV_GSA, NEW_BAUD, POWER_SAVE, SAMPLE, SEND, SEND_TEXT,
                            START_GPS, VTG, replay, require_program, shown_lines)
@@ -47,7 +48,7 @@ def assert_nothing_more(test, receiver, wire, opens, seconds=8):
     test.assertEqual(receiver.stats()["opens"], opens, "the port opened again")
 
 
-class CommandFaults(unittest.TestCase):
+class CommandFaults(ScenarioCase):
     def test_closing_the_connection_mid_sequence_drops_the_rest(self):
         with Bench(self.id()) as bench:
             receiver, probe, wire = start_baud_change(bench)

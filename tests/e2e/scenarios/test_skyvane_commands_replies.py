@@ -12,6 +12,7 @@ import panel_picture
 from bench import Bench
 from log_file import read_log_lines
 from panel_epoch import recording_lines
+from scenario_case import ScenarioCase
 from skyvane_panel import (BAUD_RATE, COLD_START, CORE_VER, DEFAULT_MODE, FACTORY_RESET,
                            FW_VER, GET_VERSION, GSV_GSA, LOG_FILE, LOG_NAME, NEW_BAUD, SAMPLE,
                            START_GPS, checksum_is_valid, require_program, sent_lines, shown_lines,
@@ -71,7 +72,7 @@ def title_seconds(probe):
     return int(match.group(1)) if match else None
 
 
-class Replies(unittest.TestCase):
+class Replies(ScenarioCase):
     def test_every_family_fills_the_version_fields_and_the_waas_box(self):
         with Bench(self.id()) as bench:
             bench.start_program()

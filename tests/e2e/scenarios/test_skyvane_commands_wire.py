@@ -8,6 +8,7 @@ import time
 import unittest
 
 from bench import Bench
+from scenario_case import ScenarioCase
 from skyvane_panel import (AUTO, AUTO_PERIOD, BAUD_RATE, COLD_START, CORE_VER, FACTORY_RESET,
                            FW_VER, GET_VERSION, GSV_GSA, NEW_BAUD, POWER_SAVE, SAMPLE, SEND,
                            SEND_TEXT, START_GPS, VTG, require_program, shown_lines)
@@ -44,7 +45,7 @@ TABLE = [
 ]
 
 
-class CommandsOnTheWire(unittest.TestCase):
+class CommandsOnTheWire(ScenarioCase):
     def test_every_command_writes_its_bytes_on_time(self):
         with Bench(self.id()) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=20,

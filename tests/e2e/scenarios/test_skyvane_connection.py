@@ -7,6 +7,7 @@ import unittest
 
 from bench import Bench
 from recordings import find_run, read_sentences
+from scenario_case import ScenarioCase
 from skyvane_panel import (AUTO_PERIOD, BAUD_RATE, COM_PORT, CORE_VER, FW_VER, LOG_FILE,
                            LOG_NAME, P_VERSION, RATES, SAMPLE, SEND_TEXT, START_GPS, TITLE,
                            assert_panel, panel_states, pause_and_settle, require_program,
@@ -22,7 +23,7 @@ def sample_sentences():
     return read_sentences(Bench.sample(SAMPLE))
 
 
-class StartAndStop(unittest.TestCase):
+class StartAndStop(ScenarioCase):
     def test_the_window_as_it_opens(self):
         with Bench(self.id()) as bench:
             probe = bench.probe
@@ -118,7 +119,7 @@ class StartAndStop(unittest.TestCase):
             self.assertTrue(probe.state(LOG_NAME)["enabled"])
 
 
-class FailedStart(unittest.TestCase):
+class FailedStart(ScenarioCase):
     """A start that fails replaces the console's text with "ComPort ERROR!!" and leaves
     every control as it was, so the operator can pick another source or rate."""
 
@@ -209,7 +210,7 @@ class FailedStart(unittest.TestCase):
             self.assertEqual(probe.ask("release_port")["error"], "no port is held")
 
 
-class DefaultBaudRate(unittest.TestCase):
+class DefaultBaudRate(ScenarioCase):
     def test_the_default_rate_returns_after_each_close_and_without_it_the_choice_stays(self):
         with Bench(self.id(), settings="[SKYVANE]\nDEF_BAUDRATE=6\n") as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=40)
