@@ -5,9 +5,11 @@ import os
 import shutil
 import subprocess
 
-# Wine's own settings for every process the bench starts: quiet, and no Mono or Gecko
-# installer dialogs while a prefix is made.
-BASE_ENVIRONMENT = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+# Wine's own settings for every process the bench starts: its error messages only, into
+# each process's stderr file, so that a Wine process that fails says why; and no Mono or
+# Gecko installer dialogs while a prefix is made. (A WINEDEBUG that starts with -all also
+# keeps Debian's wine wrapper from printing its hint about 32-bit support.)
+BASE_ENVIRONMENT = {"WINEDEBUG": "-all,err+all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
 
 # The DLL folders are most of a prefix's size and nothing writes them once the prefix is
 # made, so a copy links them instead of copying; everything else is copied.
