@@ -22,8 +22,10 @@ import time
 
 import bench_paths
 import wine_prefix
+from json_lines import ProtocolError
 from probe import Probe
 from sim_receiver import SimReceiver
+from waiting import WaitTimeout, wait_until
 from xvfb_display import XvfbDisplay
 
 # Wine's mount manager numbers the host's serial devices from COM1 up; the bench's
@@ -101,8 +103,25 @@ class Bench:
     def _start_probe(self):
         probe = Probe(["wine", bench_paths.PROBE, "--class", bench_paths.SKYVANE_CLASS], self.env,
                       self.folder, self._path("probe.stderr"))
-        probe.ports()  # the first answer: the prefix has booted
+        try:
+            probe.ports()  # the first answer: the prefix has booted
+        except ProtocolError as error:
+            raise BenchError(f"{error}; {self._wine_state()}") from None
         return probe
+
+    def _wine_state(self):
+        """What a failed start leaves to go on: whether the prefix's wineserver is ending
+        too (a server that shuts down ends a starting probe with exit code 1 and not a
+        word; it takes up to two seconds itself), and the end of the probe's stderr."""
+        try:
+            wait_until(lambda: not wine_prefix.server_pids(self.prefix), timeout=5,
+                       what="the wineserver to end")
+            server = "the prefix's wineserver ended with it"
+        except WaitTimeout:
+            server = "the prefix's wineserver still runs"
+        with open(self._path("probe.stderr"), "rb") as stderr:
+            said = stderr.read()[-400:].decode("utf-8", "replace").strip()
+        return f"{server}; the probe's stderr: {said or '(empty)'}"
 
     def _publish_port(self):
         taken = set()

@@ -87,6 +87,26 @@ def start_wineserver(env, log_path):
                        stdout=log, stderr=log, stdin=subprocess.DEVNULL)
 
 
+def server_pids(prefix):
+    """The running wineservers of `prefix` (one while its bench runs), found by the
+    WINEPREFIX in their environment."""
+    wanted = b"WINEPREFIX=" + os.fsencode(prefix)
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/comm", "rb") as comm:
+                if not comm.read().startswith(b"wineserver"):
+                    continue
+            with open(f"/proc/{entry}/environ", "rb") as environ:
+                if wanted in environ.read().split(b"\0"):
+                    pids.append(int(entry))
+        except OSError:
+            continue  # gone meanwhile, or not ours to read
+    return pids
+
+
 def stop_wineserver(env):
     """Ends every Wine process of this prefix, then the server itself."""
     subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
