@@ -25,7 +25,7 @@ import wine_prefix
 from json_lines import ProtocolError
 from probe import Probe
 from sim_receiver import SimReceiver
-from waiting import WaitTimeout, wait_until
+from waiting import poll_until
 from xvfb_display import XvfbDisplay
 
 # Wine's mount manager numbers the host's serial devices from COM1 up; the bench's
@@ -113,12 +113,9 @@ class Bench:
         """What a failed start leaves to go on: whether the prefix's wineserver is ending
         too (a server that shuts down ends a starting probe with exit code 1 and not a
         word; it takes up to two seconds itself), and the end of the probe's stderr."""
-        try:
-            wait_until(lambda: not wine_prefix.server_pids(self.prefix), timeout=5,
-                       what="the wineserver to end")
-            server = "the prefix's wineserver ended with it"
-        except WaitTimeout:
-            server = "the prefix's wineserver still runs"
+        ended = poll_until(lambda: not wine_prefix.server_pids(self.prefix), timeout=5)
+        server = ("the prefix's wineserver ended with it" if ended
+                  else "the prefix's wineserver still runs")
         with open(self._path("probe.stderr"), "rb") as stderr:
             said = stderr.read()[-400:].decode("utf-8", "replace").strip()
         return f"{server}; the probe's stderr: {said or '(empty)'}"
