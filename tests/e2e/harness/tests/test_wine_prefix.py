@@ -5,6 +5,7 @@ import tempfile
 import unittest
 
 import wine_prefix
+from waiting import wait_until
 
 
 class ServerPids(unittest.TestCase):
@@ -18,7 +19,10 @@ class ServerPids(unittest.TestCase):
             other_program = subprocess.Popen([shutil.which("sleep"), "30"], env=env)
             process = subprocess.Popen([server, "30"], env=env)
             try:
-                self.assertEqual(wine_prefix.server_pids(ours), [process.pid])
+                # Popen may return before the kernel shows the new program's name.
+                found = wait_until(lambda: wine_prefix.server_pids(ours), timeout=10,
+                                   what="the stand-in wineserver")
+                self.assertEqual(found, [process.pid])
                 self.assertEqual(wine_prefix.server_pids(theirs), [])
                 self.assertEqual(wine_prefix.server_pids(ours[:-1]), [])  # not a prefix of it
             finally:
