@@ -22,8 +22,10 @@ import time
 
 import bench_paths
 import wine_prefix
+from json_lines import ProtocolError
 from probe import Probe
 from sim_receiver import SimReceiver
+from waiting import poll_until
 from xvfb_display import XvfbDisplay
 
 # Wine's mount manager numbers the host's serial devices from COM1 up; the bench's
@@ -40,12 +42,10 @@ def _folder_name(name):
 
 
 class Bench:
-    def __init__(self, name, program=None, window_class=None, settings=None):
-        """name: the scenario's folder name (a test id will do). program: the .exe to run,
-        skyvane.exe by default. settings: text of a skyvane.ini for the working folder."""
+    def __init__(self, name, settings=None):
+        """name: the scenario's folder name (a test id will do). settings: text of a
+        skyvane.ini for the program's working folder."""
         self.name = name
-        self.program = program or bench_paths.SKYVANE
-        self.window_class = window_class or bench_paths.SKYVANE_CLASS
         self.settings = settings
         self.folder = os.path.join(bench_paths.WORK_DIR, _folder_name(name))
         self.prefix = os.path.join(self.folder, "prefix")
@@ -79,7 +79,7 @@ class Bench:
         return result
 
     def start(self):
-        for path in (self.program, bench_paths.PROBE, bench_paths.SIM_RECEIVER):
+        for path in (bench_paths.SKYVANE, bench_paths.PROBE, bench_paths.SIM_RECEIVER):
             if not os.path.isfile(path):
                 raise BenchError(f"missing {path}: build the native and the windows presets")
         if not os.path.isdir(bench_paths.TEMPLATE_PREFIX):
@@ -101,10 +101,24 @@ class Bench:
         return os.path.join(self.folder, name)
 
     def _start_probe(self):
-        probe = Probe(["wine", bench_paths.PROBE, "--class", self.window_class], self.env,
+        probe = Probe(["wine", bench_paths.PROBE, "--class", bench_paths.SKYVANE_CLASS], self.env,
                       self.folder, self._path("probe.stderr"))
-        probe.ports()  # the first answer: the prefix has booted
+        try:
+            probe.ports()  # the first answer: the prefix has booted
+        except ProtocolError as error:
+            raise BenchError(f"{error}; {self._wine_state()}") from None
         return probe
+
+    def _wine_state(self):
+        """What a failed start leaves to go on: whether the prefix's wineserver is ending
+        too (a server that shuts down ends a starting probe with exit code 1 and not a
+        word; it takes up to two seconds itself), and the end of the probe's stderr."""
+        ended = poll_until(lambda: not wine_prefix.server_pids(self.prefix), timeout=5)
+        server = ("the prefix's wineserver ended with it" if ended
+                  else "the prefix's wineserver still runs")
+        with open(self._path("probe.stderr"), "rb") as stderr:
+            said = stderr.read()[-400:].decode("utf-8", "replace").strip()
+        return f"{server}; the probe's stderr: {said or '(empty)'}"
 
     def _publish_port(self):
         taken = set()
@@ -158,8 +172,8 @@ class Bench:
         if self.settings is not None:
             with open(self._path("skyvane.ini"), "w", encoding="ascii", newline="\r\n") as ini:
                 ini.write(self.settings)
-        program = self._path(os.path.basename(self.program))
-        shutil.copy2(self.program, program)
+        program = self._path(os.path.basename(bench_paths.SKYVANE))
+        shutil.copy2(bench_paths.SKYVANE, program)
         env = dict(self.env, WINEDEBUG=wine_debug) if wine_debug else self.env
         with open(self._path("program.out"), "wb") as out:
             self.program_process = subprocess.Popen(

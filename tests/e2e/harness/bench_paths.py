@@ -13,9 +13,7 @@ TEMPLATE_PREFIX = os.environ.get("SKYVANE_E2E_TEMPLATE",
 
 SIM_RECEIVER = os.path.join(NATIVE_BUILD, "tests/e2e/sim_receiver/skyvane-sim-receiver")
 PROBE = os.path.join(WINDOWS_BUILD, "tests/e2e/probe/skyvane-probe.exe")
-STAND_IN = os.path.join(WINDOWS_BUILD, "tests/e2e/stand_in/skyvane-stand-in.exe")
 SKYVANE = os.path.join(WINDOWS_BUILD, "app/skyvane.exe")
 SAMPLES = os.path.join(SOURCE_DIR, "samples")
 
 SKYVANE_CLASS = "Skyvane K-7RT-03-1903041"
-STAND_IN_CLASS = "SkyvaneStandIn"

@@ -27,6 +27,14 @@ class Probe:
     def ports_only(self, number):
         return self._must(f"ports_only {number}")["ports"]
 
+    # The probe as another program that holds a COM port.
+    def hold_port(self, port_name):
+        """Opens the port (COM20) without sharing and keeps it open until release_port."""
+        self._must(f"hold_port {port_name}")
+
+    def release_port(self):
+        self._must("release_port")
+
     # The main window and the control panel's controls.
     def wait_window(self, timeout_ms=30000):
         return self._must(f"wait_window {timeout_ms}", timeout=timeout_ms / 1000 + 10)
@@ -91,9 +99,6 @@ class Probe:
     def cancel_file(self):
         self._must("cancel_file", timeout=30)
 
-    def activate(self, window="main"):
-        return self._must(f"activate {window}")
-
     def keys(self, combo, window=None):
         return self._must(f"keys {combo}" + (f" {window}" if window else ""))
 
@@ -101,9 +106,6 @@ class Probe:
     def panel_size(self):
         answer = self._must("panel_size")
         return answer["width"], answer["height"]
-
-    def pixel(self, x, y):
-        return _rgb(self._must(f"pixel {x} {y}")["rgb"])
 
     def pixels(self, x, y, width, height):
         """Rows of (r, g, b) tuples."""

@@ -5,9 +5,11 @@ import os
 import shutil
 import subprocess
 
-# Wine's own settings for every process the bench starts: quiet, and no Mono or Gecko
-# installer dialogs while a prefix is made.
-BASE_ENVIRONMENT = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+# Wine's own settings for every process the bench starts: its error messages only, into
+# each process's stderr file, so that a Wine process that fails says why; and no Mono or
+# Gecko installer dialogs while a prefix is made. (A WINEDEBUG that starts with -all also
+# keeps Debian's wine wrapper from printing its hint about 32-bit support.)
+BASE_ENVIRONMENT = {"WINEDEBUG": "-all,err+all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
 
 # The DLL folders are most of a prefix's size and nothing writes them once the prefix is
 # made, so a copy links them instead of copying; everything else is copied.
@@ -83,6 +85,26 @@ def start_wineserver(env, log_path):
     with open(log_path, "ab") as log:
         subprocess.run(["wineserver", f"-p{PERSIST_SECONDS}"], env=env, check=True, timeout=60,
                        stdout=log, stderr=log, stdin=subprocess.DEVNULL)
+
+
+def server_pids(prefix):
+    """The running wineservers of `prefix` (one while its bench runs), found by the
+    WINEPREFIX in their environment."""
+    wanted = b"WINEPREFIX=" + os.fsencode(prefix)
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/comm", "rb") as comm:
+                if not comm.read().startswith(b"wineserver"):
+                    continue
+            with open(f"/proc/{entry}/environ", "rb") as environ:
+                if wanted in environ.read().split(b"\0"):
+                    pids.append(int(entry))
+        except OSError:
+            continue  # gone meanwhile, or not ours to read
+    return pids
 
 
 def stop_wineserver(env):

@@ -113,23 +113,6 @@ void cancelFileCommand(ProbeSession& session, const CommandWords&, JsonWriter& j
     answerOk(json);
 }
 
-void activateCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
-    if (!needWindows(session, json)) {
-        return;
-    }
-    HWND window = namedWindow(session, *words.word(1) != 0 ? words.word(1) : "main");
-    if (window == nullptr) {
-        answerError(json, "no such window: main, about or file");
-        return;
-    }
-    if (!bringToForeground(window, foregroundWaitMs)) {
-        answerError(json, "the window did not come to the foreground");
-        return;
-    }
-    answerOk(json);
-    foregroundField(json);
-}
-
 // keys COMBO [main|about|file]: with a window named, it is brought to the foreground
 // first; without, the keys go to whatever window has the focus.
 void keysCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {

@@ -8,5 +8,4 @@ void aboutCommand(ProbeSession& session, const CommandWords& words, JsonWriter& 
 void fileDialogCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
 void openFileCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
 void cancelFileCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
-void activateCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
 void keysCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);

@@ -39,28 +39,6 @@ void panelSizeCommand(ProbeSession& session, const CommandWords&, JsonWriter& js
     json.field("width", std::int64_t{client.right}).field("height", std::int64_t{client.bottom});
 }
 
-// pixel X Y: one pixel of the graphics panel, in its client coordinates.
-void pixelCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-    if (!words.integer(1, 0, 100000, &x) || !words.integer(2, 0, 100000, &y)) {
-        answerError(json, "pixel needs x and y");
-        return;
-    }
-    static PanelCapture capture;
-    if (!captureGraphicsPanel(session, json, &capture)) {
-        return;
-    }
-    if (!capture.contains(static_cast<int>(x), static_cast<int>(y))) {
-        answerError(json, "the pixel is not a visible pixel of the panel");
-        return;
-    }
-    char color[8];
-    colorText(capture.rgb(static_cast<int>(x), static_cast<int>(y)), color);
-    answerOk(json);
-    json.field("rgb", color);
-}
-
 // pixels X Y W H: a rectangle, row by row, as one hexadecimal text of RRGGBB.
 void pixelsCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json) {
     std::int64_t x = 0;

@@ -4,5 +4,4 @@
 #include "command_support.h"
 
 void panelSizeCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
-void pixelCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);
 void pixelsCommand(ProbeSession& session, const CommandWords& words, JsonWriter& json);

@@ -5,6 +5,7 @@
 #include "console_commands.h"
 #include "dialog_commands.h"
 #include "pixel_commands.h"
+#include "port_commands.h"
 #include "process_commands.h"
 #include "window_commands.h"
 
@@ -34,15 +35,15 @@ constexpr CommandEntry commands[] = {
     {"file_dialog", fileDialogCommand},
     {"open_file", openFileCommand},
     {"cancel_file", cancelFileCommand},
-    {"activate", activateCommand},
     {"keys", keysCommand},
     {"panel_size", panelSizeCommand},
-    {"pixel", pixelCommand},
     {"pixels", pixelsCommand},
     {"close", closeCommand},
     {"exit_code", exitCodeCommand},
     {"ports", portsCommand},
     {"ports_only", portsOnlyCommand},
+    {"hold_port", holdPortCommand},
+    {"release_port", releasePortCommand},
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
 #pragma once
-// What the probe knows about the program under test between commands: its windows,
-// found again whenever they may have changed, and its process.
+// What the probe keeps between commands: the program's windows, found again whenever
+// they may have changed, its process, and a COM port the probe holds itself.
 
 #include <windows.h>
 
+#include "held_port.h"
 #include "target_process.h"
 #include "target_windows.h"
 
@@ -21,9 +22,11 @@ public:
     // A control of the control panel or, failing that, of the shown statistics
     // window; nullptr for neither.
     HWND control(int id) const;
+    HeldPort& heldPort() { return port; }
 
 private:
     wchar_t targetClass[256];
     TargetWindows targetWindows;
     TargetProcess targetProcess;
+    HeldPort port;
 };

@@ -172,6 +172,29 @@ def pause_and_settle(probe, receiver, tail=3):
     return sent
 
 
+def wait_for_receiver_time(receiver, ms):
+    """Until the receiver's clock (milliseconds since it started, as its records of what
+    the program wrote carry them) reads `ms`."""
+    wait_until(lambda: receiver.stats()["ms"] >= ms,
+               timeout=max(0, ms - receiver.stats()["ms"]) / 1000 + 30,
+               what=f"the receiver's clock to reach {ms} ms")
+
+
+def live_through(probe, receiver, seconds):
+    """Until the program shows a line that the receiver sent `seconds` from now. The console
+    shows a line at a tick of its timer, and the timers of a thread come in the order they
+    fall due: so every timer of the program that fell due before that line arrived (an
+    auto-send tick, a step of a command) has had its turn. A check that nothing happened in
+    that time waits for this, not for the test's own clock: on a loaded machine the program
+    may not have run at all meanwhile. Needs a receiver that streams to the program."""
+    due = receiver.stats()["ms"] + round(seconds * 1000)
+    wait_for_receiver_time(receiver, due)
+    mark = sentence(f"GPTXT,01,01,02,bench mark at {due} ms").rstrip("\r\n")
+    receiver.send(mark)
+    wait_until(lambda: mark in (shown_lines_if_steady(probe) or []), timeout=30,
+               what=f"the program to show the line sent {seconds:g} s on")
+
+
 def write_recording(path, lines):
     with open(path, "wb") as recording:
         recording.write("".join(lines).encode("ascii"))

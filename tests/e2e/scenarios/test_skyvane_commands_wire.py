@@ -4,13 +4,14 @@ auto-send timer; and the requests refused before anything is written."""
 
 import json
 import os
-import time
 import unittest
 
 from bench import Bench
-from skyvane_panel import (AUTO, AUTO_PERIOD, BAUD_RATE, COLD_START, CORE_VER, FACTORY_RESET,
-                           FW_VER, GET_VERSION, GSV_GSA, NEW_BAUD, POWER_SAVE, SAMPLE, SEND,
-                           SEND_TEXT, START_GPS, VTG, require_program, shown_lines)
+from scenario_case import ScenarioCase
+from skyvane_panel import (AUTO, AUTO_PERIOD, BAUD_RATE, CHANGE_BAUD, COLD_START, CORE_VER,
+                           FACTORY_RESET, FW_VER, GET_VERSION, GSV_GSA, NEW_BAUD, POWER_SAVE,
+                           SAMPLE, SEND, SEND_TEXT, START_GPS, VTG, live_through,
+                           require_program, shown_lines)
 from waiting import wait_until
 from wire import CFG_RST, MON_VER_POLL, RESET_A0A2, Wire, line, nmea, timing_errors
 
@@ -44,7 +45,7 @@ TABLE = [
 ]
 
 
-class CommandsOnTheWire(unittest.TestCase):
+class CommandsOnTheWire(ScenarioCase):
     def test_every_command_writes_its_bytes_on_time(self):
         with Bench(self.id()) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=20,
@@ -90,7 +91,7 @@ class CommandsOnTheWire(unittest.TestCase):
             probe.click(AUTO)
             self.assertFalse(probe.state(AUTO)["checked"])
             sent = wire.total()
-            time.sleep(2.5)
+            live_through(probe, receiver, 2.5)
             self.assertEqual(wire.total(), sent, "auto-send stopped")
 
             # Refused before anything is written: periods that are not positive, a text
@@ -110,20 +111,20 @@ class CommandsOnTheWire(unittest.TestCase):
             probe.set_text(SEND_TEXT, "$" + "A" * 299)
             probe.set_text(AUTO_PERIOD, "1")
             probe.click(AUTO)
-            time.sleep(2.5)
+            live_through(probe, receiver, 2.5)
             self.assertEqual(wire.rest(), b"", "nothing written")
             self.assertEqual(probe.state(AUTO)["checked"], 1)
             self.assertIn("Send ERROR!!", probe.console())  # the stream goes on around it
             probe.set_text(SEND_TEXT, "$PMTK605*31")
             wire.take([line("$PMTK605*31")], timeout=5)
             probe.click(AUTO)
-            time.sleep(1.5)
+            live_through(probe, receiver, 1.5)
             late = wire.rest()  # a tick may have come just before the untick
             self.assertIn(late, (b"", line("$PMTK605*31")))
             wire.cursor += len(late)
             probe.select(NEW_BAUD, -1)
-            probe.click(1019)  # "Change Baudrate"
-            time.sleep(2.5)
+            probe.click(CHANGE_BAUD)
+            live_through(probe, receiver, 2.5)
             self.assertEqual(wire.rest(), b"", "nothing written")
             self.assertNotIn("$PSRF", probe.console())
             self.assertEqual(probe.text(FW_VER), "")

@@ -3,19 +3,15 @@ control panel switches, the starts that fail with "ComPort ERROR!!", and the def
 rate of the settings file."""
 
 import os
-import subprocess
 import unittest
 
-import bench_paths
 from bench import Bench
-from probe import Probe
-from recordings import read_sentences
+from recordings import find_run, read_sentences
+from scenario_case import ScenarioCase
 from skyvane_panel import (AUTO_PERIOD, BAUD_RATE, COM_PORT, CORE_VER, FW_VER, LOG_FILE,
                            LOG_NAME, P_VERSION, RATES, SAMPLE, SEND_TEXT, START_GPS, TITLE,
                            assert_panel, panel_states, pause_and_settle, require_program,
                            shown_lines)
-from stand_in_bench import START as STAND_IN_START
-from stand_in_bench import STATUS as STAND_IN_STATUS
 from waiting import wait_until
 
 
@@ -27,11 +23,15 @@ def sample_sentences():
     return read_sentences(Bench.sample(SAMPLE))
 
 
-class StartAndStop(unittest.TestCase):
+class StartAndStop(ScenarioCase):
     def test_the_window_as_it_opens(self):
         with Bench(self.id()) as bench:
-            bench.start_program()
             probe = bench.probe
+            self.assertEqual(probe.ask("title")["error"], "the program's window was not found")
+            bench.start_program()
+            # The device map holds the bench's port alone, named as Wine names its own.
+            self.assertEqual(probe.ports(), [{"device": f"\\Device\\Serial{bench.port_number - 1}",
+                                              "port": bench.port_name}])
             window = probe.window()
             self.assertEqual((window["class"], window["title"]), (TITLE, TITLE))
             self.assertEqual((window["width"], window["height"]), (1000, 800))
@@ -46,6 +46,13 @@ class StartAndStop(unittest.TestCase):
             self.assertEqual((rates["items"], rates["selected"]), (RATES, 0))
             assert_panel(self, panel_states(probe), running=False)
             self.assertEqual(probe.console(), "")
+            # What the probe refuses, it says why.
+            refusals = {"dance": "unknown command", "text": "a control id is needed",
+                        "text 4242": "no such control in the control panel or the statistics window",
+                        "keys ctrl+": "unknown keys; e.g. ctrl+a, escape, alt+f4",
+                        "pixels 5000 5 1 1": "the rectangle is not all visible in the panel"}
+            for command, error in refusals.items():
+                self.assertEqual(probe.ask(command), {"ok": False, "error": error}, command)
 
     def test_start_and_stop_switch_the_controls_and_keep_what_the_operator_typed(self):
         sentences = sample_sentences()
@@ -112,7 +119,7 @@ class StartAndStop(unittest.TestCase):
             self.assertTrue(probe.state(LOG_NAME)["enabled"])
 
 
-class FailedStart(unittest.TestCase):
+class FailedStart(ScenarioCase):
     """A start that fails replaces the console's text with "ComPort ERROR!!" and leaves
     every control as it was, so the operator can pick another source or rate."""
 
@@ -170,40 +177,40 @@ class FailedStart(unittest.TestCase):
     def test_a_port_another_program_holds(self):
         """The program opens its port without sharing, so on Windows this start fails
         with "ComPort ERROR!!". Wine applies share modes to files, not to devices: the
-        second open succeeds and both programs read from the same line. This holds Wine's
-        behaviour, so that a Wine that refuses the second open shows up here (the test
-        should then expect the error), and shows that a shared line upsets neither
-        program."""
+        second open succeeds. This holds Wine's behaviour, so that a Wine that refuses the
+        second open shows up here (the test should then expect the error), and shows that
+        a line another program holds open does not upset the program. The other program
+        is the probe, a process of its own in the same prefix."""
+        sentences = sample_sentences()
         with Bench(self.id()) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=40,
                                             loop=True)
-            other = subprocess.Popen(["wine", bench_paths.STAND_IN], cwd=bench.folder,
-                                     env=bench.env, stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            other_probe = Probe(["wine", bench_paths.PROBE, "--class", bench_paths.STAND_IN_CLASS],
-                                bench.env, bench.folder,
-                                os.path.join(bench.folder, "stand-in-probe.stderr"))
-            try:
-                other_probe.wait_window()
-                other_probe.click(STAND_IN_START)
-                wait_until(lambda: receiver.stats()["port_open"], what="the stand-in's open")
+            probe = bench.probe
+            probe.hold_port(bench.port_name)
+            wait_until(lambda: receiver.stats()["port_open"], what="the other program's open")
+            self.assertEqual(probe.ask(f"hold_port {bench.port_name}")["error"],
+                             "a port is held already; release_port first")
 
-                bench.start_program()
-                probe = bench.probe
-                probe.click(START_GPS)
-                self.assertEqual(probe.state(START_GPS)["text"], "Close GPS")
-                self.assertEqual(receiver.stats()["opens"], 1)  # the line never closed
-                probe.click(START_GPS)
-                self.assertEqual(probe.state(START_GPS)["text"], "Start GPS")
-                self.assertTrue(receiver.stats()["port_open"])  # the stand-in still holds it
-                self.assertEqual(other_probe.text(STAND_IN_STATUS), f"open {bench.port_name}")
-            finally:
-                other_probe.stop()
-                other.kill()
-                other.wait(30)
+            bench.start_program()
+            probe.click(START_GPS)
+            self.assertEqual(probe.state(START_GPS)["text"], "Close GPS")
+            shown = wait_until(lambda: (lines := shown_lines(probe)) and len(lines) >= 10 and lines,
+                               what="ten lines shown")
+            # Whole sentences in the recording's order; the first may have been cut where
+            # the program discarded what was pending when it opened the port.
+            self.assertNotEqual(find_run([line + "\r\n" for line in shown[1:]], sentences * 2),
+                                -1, shown)
+            self.assertEqual(receiver.stats()["opens"], 1)  # the line never closed
+            probe.click(START_GPS)
+            self.assertEqual(probe.state(START_GPS)["text"], "Start GPS")
+            self.assertTrue(receiver.stats()["port_open"])  # the other program still holds it
+
+            probe.release_port()
+            wait_until(lambda: not receiver.stats()["port_open"], what="the port let go")
+            self.assertEqual(probe.ask("release_port")["error"], "no port is held")
 
 
-class DefaultBaudRate(unittest.TestCase):
+class DefaultBaudRate(ScenarioCase):
     def test_the_default_rate_returns_after_each_close_and_without_it_the_choice_stays(self):
         with Bench(self.id(), settings="[SKYVANE]\nDEF_BAUDRATE=6\n") as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=40)

@@ -7,6 +7,7 @@ import unittest
 
 from bench import Bench
 from recordings import find_run, read_sentences
+from scenario_case import ScenarioCase
 from skyvane_panel import (BLACK, GREEN, RED, SAMPLE, START_GPS, pause_and_settle, replay,
                            require_program, sentence, sent_lines, shown_lines, wait_until_shown,
                            with_wrong_checksum, write_recording)
@@ -21,7 +22,7 @@ def rmc(speed_knots):
     return sentence(f"GPRMC,083015.00,A,2502.3456,N,12134.5678,E,{speed_knots},90.0,061226,,,A")
 
 
-class LineColours(unittest.TestCase):
+class LineColours(ScenarioCase):
     def test_each_line_is_black_red_or_green_by_its_checksum_and_speed(self):
         good = read_sentences(Bench.sample(SAMPLE))[:9]
         upper_hex = sentence("GPTXT,01,01,02,checksum with a letter")
@@ -52,9 +53,11 @@ class LineColours(unittest.TestCase):
             probe.click(START_GPS)
             wait_until(lambda: receiver.stats()["finished"], what="the whole recording sent")
             pause_and_settle(probe, receiver)
-            shown = [line for line in probe.console_lines() if line["text"]]
+            every = probe.console_lines()
+            shown = [line for line in every if line["text"]]
             self.assertEqual([(line["text"], line["color"]) for line in shown],
                              [(text.rstrip("\r\n"), colour) for text, colour in lines])
+            self.assertEqual(probe.console_lines(3), every[-3:])  # the last lines alone
 
     def test_a_live_stream_scrolls_black_and_a_bad_line_red(self):
         sentences = read_sentences(Bench.sample(SAMPLE))
@@ -76,7 +79,7 @@ class LineColours(unittest.TestCase):
             self.assertEqual(find_run(shown, sentences), 0, "not the recording from its start")
 
 
-class FullConsole(unittest.TestCase):
+class FullConsole(ScenarioCase):
     def test_past_2000_lines_the_console_is_emptied_and_the_next_line_comes_first(self):
         count = 2600
         numbered = [sentence(f"GPTXT,01,01,02,line {number:04d}") for number in range(1, count + 1)]
@@ -114,7 +117,7 @@ class FullConsole(unittest.TestCase):
             self.assertEqual([line["color"] for line in shown], colours[12000:])
 
 
-class TimeToFirstFix(unittest.TestCase):
+class TimeToFirstFix(ScenarioCase):
     def test_the_title_shows_the_seconds_to_the_first_fix(self):
         lines_per_second = 20  # about one epoch of the generated receiver a second
         with Bench(self.id()) as bench:

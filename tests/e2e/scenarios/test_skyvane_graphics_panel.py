@@ -10,6 +10,7 @@ import panel_picture
 from bench import Bench
 from panel_picture import PanelOperations, check_points, mismatches
 from panel_epoch import recording_lines
+from scenario_case import ScenarioCase
 from skyvane_panel import LOG_FILE, LOG_NAME, MOD, START_GPS, require_program, write_recording
 from waiting import wait_until
 
@@ -22,7 +23,7 @@ def setUpModule():
 SVG_TOLERANCES = {"shape": 70, "text": 110, "sky": 0}
 
 
-class GraphicsPanel(unittest.TestCase):
+class GraphicsPanel(ScenarioCase):
     def stream_and_compare(self, bench, probe, svg_options, name):
         """Streams the recording once, then compares the screen with the SVG."""
         lines = recording_lines()

@@ -8,6 +8,7 @@ import unittest
 from bench import Bench
 from log_file import read_log_lines
 from recordings import find_run, read_sentences
+from scenario_case import ScenarioCase
 from skyvane_panel import (ABOUT, LOG_FILE, LOG_NAME, SAMPLE, START_GPS, assert_panel,
                            checksum_is_valid, panel_states, require_program,
                            shown_lines_if_steady)
@@ -35,7 +36,7 @@ def wait_for_shown_lines(probe, count):
                       and shown, what=f"{count} lines shown")
 
 
-class FastStream(unittest.TestCase):
+class FastStream(ScenarioCase):
     def test_close_gps_ends_an_unpaced_stream_at_once_and_the_program_stays_responsive(self):
         with Bench(self.id()) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), unpaced=True,
@@ -56,7 +57,7 @@ class FastStream(unittest.TestCase):
             self.assertEqual(probe.console(), shown)  # nothing arrives after the stop
 
 
-class VanishingReceiver(unittest.TestCase):
+class VanishingReceiver(ScenarioCase):
     def test_a_receiver_that_vanishes_mid_stream_leaves_the_program_usable(self):
         sentences = sample_sentences()
         with Bench(self.id()) as bench:
@@ -89,7 +90,7 @@ class VanishingReceiver(unittest.TestCase):
             self.assertEqual(receiver.stats()["opens"], 2)
 
 
-class Keyboard(unittest.TestCase):
+class Keyboard(ScenarioCase):
     def test_ctrl_a_opens_about_and_escape_closes_it(self):
         with Bench(self.id()) as bench:
             bench.start_program()
@@ -102,7 +103,7 @@ class Keyboard(unittest.TestCase):
             assert_about_opens_and_closes(probe)
 
 
-class Exit(unittest.TestCase):
+class Exit(ScenarioCase):
     def test_ctrl_q_and_the_close_box_end_an_idle_program_with_exit_code_0(self):
         with Bench(self.id()) as bench:
             bench.start_program()

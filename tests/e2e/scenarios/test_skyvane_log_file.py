@@ -8,6 +8,7 @@ import unittest
 from bench import Bench
 from log_file import BOM, expected_log_bytes, read_log_lines
 from recordings import find_run, read_sentences
+from scenario_case import ScenarioCase
 from skyvane_panel import (BLACK, COM_PORT, LOG_FILE, LOG_NAME, MOD, REPLAY_PATH_LIMIT, SAMPLE,
                            START_GPS, checksum_is_valid, pause_and_settle, replay,
                            require_program, sentence, wait_until_shown, with_wrong_checksum,
@@ -31,7 +32,7 @@ def wait_for_lines(receiver, count):
     wait_until(lambda: receiver.stats()["lines"] >= target, what=f"{count} more lines sent")
 
 
-class Recording(unittest.TestCase):
+class Recording(ScenarioCase):
     def test_the_log_holds_exactly_the_valid_sentences_received_while_it_was_on(self):
         lower_hex = sentence("GPTXT,01,01,02,checksum with a letter")
         bad_lines = ["$GPTXT,01,01,02,no checksum\r\n",
@@ -83,7 +84,7 @@ class Recording(unittest.TestCase):
             self.assertEqual({line["color"] for line in shown}, {BLACK})
 
 
-class EmptyLog(unittest.TestCase):
+class EmptyLog(ScenarioCase):
     def test_a_log_without_lines_holds_only_the_mark_and_replaces_an_older_file(self):
         with Bench(self.id()) as bench:
             path = os.path.join(bench.folder, "unit7_log.txt")
@@ -101,7 +102,7 @@ class EmptyLog(unittest.TestCase):
             self.assertEqual(probe.console(), "")
 
 
-class RefusedLog(unittest.TestCase):
+class RefusedLog(ScenarioCase):
     """A log that cannot be created starts nothing: "Log File ERROR!!" replaces the
     console's text, the box is unticked again and the name can be corrected."""
 
@@ -148,7 +149,7 @@ class RefusedLog(unittest.TestCase):
             self.assert_logging(probe, os.path.join(bench.folder, "n" * longest + "_log.txt"))
 
 
-class FullDisk(unittest.TestCase):
+class FullDisk(ScenarioCase):
     def test_a_log_the_disk_cannot_take_stops_with_its_whole_lines_and_the_stream_goes_on(self):
         with Bench(self.id()) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=200,
@@ -190,7 +191,7 @@ class FullDisk(unittest.TestCase):
                                     -1)
 
 
-class RefusedReplay(unittest.TestCase):
+class RefusedReplay(ScenarioCase):
     def test_the_log_being_written_cannot_be_replayed_until_it_is_closed(self):
         with Bench("log_replay_open") as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=40)

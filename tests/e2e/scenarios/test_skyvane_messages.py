@@ -6,6 +6,7 @@ import os
 import unittest
 
 from bench import Bench
+from scenario_case import ScenarioCase
 from skyvane_panel import GET_VERSION, SAMPLE, START_GPS, require_program, shown_lines
 from waiting import wait_until
 from wire import MON_VER_POLL, Wire, line
@@ -29,7 +30,7 @@ def timer_dispatches(trace_path, since, timer_id):
     return text.count(f"WM_TIMER dispatched  wp={timer_id:08x}")
 
 
-class Messages(unittest.TestCase):
+class Messages(ScenarioCase):
     def test_stray_line_ready_messages_are_refused_and_no_timer_outlives_its_command(self):
         with Bench(self.id()) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=5,

@@ -8,6 +8,7 @@ import subprocess
 import unittest
 
 from bench import Bench
+from scenario_case import ScenarioCase
 from panel_picture import REPLAY
 from skyvane_panel import (LOG_FILE, LOG_NAME, SAMPLE, START_GPS, require_program,
                            sent_lines, wait_until_shown)
@@ -42,7 +43,7 @@ def without_arrival(report):
     return report
 
 
-class Statistics(unittest.TestCase):
+class Statistics(ScenarioCase):
     def test_the_live_report_matches_the_replay_of_the_same_bytes_and_is_saved(self):
         with Bench(self.id(), settings=SETTINGS) as bench:
             receiver = bench.start_receiver(recording=bench.sample(SAMPLE),

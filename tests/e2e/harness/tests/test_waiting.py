@@ -1,7 +1,7 @@
 import time
 import unittest
 
-from waiting import WaitTimeout, wait_until
+from waiting import WaitTimeout, poll_until, wait_until
 
 
 class WaitUntil(unittest.TestCase):
@@ -17,6 +17,13 @@ class WaitUntil(unittest.TestCase):
         self.assertGreaterEqual(time.monotonic() - started, 0.2)
         self.assertIn("the green square", str(caught.exception))
         self.assertIn("last: 0", str(caught.exception))
+
+    def test_poll_until_returns_the_last_value_when_time_runs_out(self):
+        answers = iter([0, "", None, [], [], [], [], []])
+        started = time.monotonic()
+        self.assertEqual(poll_until(lambda: next(answers, []), timeout=0.2, interval=0.05), [])
+        self.assertGreaterEqual(time.monotonic() - started, 0.2)
+        self.assertEqual(poll_until(lambda: "at once", timeout=0), "at once")
 
     def test_a_timeout_is_a_test_failure(self):
         self.assertTrue(issubclass(WaitTimeout, AssertionError))
