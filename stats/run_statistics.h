@@ -11,6 +11,7 @@
 #include "geodesy.h"
 #include "line_counts.h"
 #include "nmea/sentence_intake.h"
+#include "run_history.h"
 #include "sample_store.h"
 #include "satellite_tally.h"
 #include "signal_tally.h"
@@ -42,10 +43,12 @@ public:
         return static_cast<std::int64_t>(positionStore.pushedCount());
     }
     const SampleStore<GeoPoint>& positions() const { return positionStore; }
+    // The samples in at most historyPoints points, for the report's charts.
+    const RunHistory& history() const { return runHistory; }
 
 private:
     void takeSample(const SentenceIntake& intake);
-    void scanTables(const ReceiverState& state);
+    void scanTables(const ReceiverState& state, TableSample (&tables)[satTableCount]);
     void watchFixReports(const SentenceIntake& intake, std::uint32_t tick);
 
     RunSource runSource = RunSource::recording;
@@ -55,4 +58,5 @@ private:
     SatelliteTally satelliteTally;
     FirstFixWatch firstFixWatch;
     SampleStore<GeoPoint> positionStore;
+    RunHistory runHistory;
 };
