@@ -152,6 +152,10 @@ void drawLegendColumn(ChartDisplayList& list, ChartPoint at, const LegendItem* i
     }
 }
 
+DistanceUnit distanceUnitFor(double largestMetres) {
+    return largestMetres >= 10000 ? DistanceUnit{1000, "km"} : DistanceUnit{};
+}
+
 bool drawable(const SeriesValue& value) {
     return value.present && std::isfinite(value.x) && std::isfinite(value.y);
 }

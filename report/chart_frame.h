@@ -39,6 +39,15 @@ void drawLegendRow(ChartDisplayList& list, ChartPoint at, const LegendItem* item
 // Items one under another from `at`.
 void drawLegendColumn(ChartDisplayList& list, ChartPoint at, const LegendItem* items, int count);
 
+// Metres, or kilometres from 10 km on, so that tick labels stay short
+// enough for the plot's margin.
+struct DistanceUnit {
+    double metres = 1;
+    const char* name = "m";
+};
+
+DistanceUnit distanceUnitFor(double largestMetres);
+
 struct SeriesValue {
     double x = 0;
     double y = 0;

@@ -11,6 +11,7 @@ namespace {
 constexpr std::int32_t plotSize = 360;
 constexpr PlotBox scatterPlot{70, 24, 70 + plotSize, 24 + plotSize};
 constexpr AxisTitles scatterTitles{"East of the reference (m)", "North of the reference (m)"};
+constexpr AxisTitles scatterTitlesKm{"East of the reference (km)", "North of the reference (km)"};
 constexpr std::int32_t crossArm = 7;
 
 double finiteOr(const std::optional<double>& value, double fallback) {
@@ -30,7 +31,7 @@ double extentOf(const SampleStore<GeoPoint>& positions, const GeoPoint& referenc
 }
 
 void drawDots(ChartDisplayList& list, const ChartAxes& axes, const SampleStore<GeoPoint>& positions,
-              const GeoPoint& reference, std::int64_t stride) {
+              const GeoPoint& reference, std::int64_t stride, const DistanceUnit& unit) {
     ChartOp* op = list.add(ChartOpKind::dots, fixDotColor);
     if (op == nullptr) {
         return;
@@ -39,7 +40,7 @@ void drawDots(ChartDisplayList& list, const ChartAxes& axes, const SampleStore<G
     ChartPoint previous{-1, -1};
     for (std::size_t i = 0; i < positions.size(); i += static_cast<std::size_t>(stride)) {
         const LocalOffset offset = offsetFrom(positions.at(i), reference);
-        const ChartPoint point = axes.at(offset.east, offset.north);
+        const ChartPoint point = axes.at(offset.east / unit.metres, offset.north / unit.metres);
         if (point.x != previous.x || point.y != previous.y) {  // a still receiver: one dot
             list.addPoint(point);
             previous = point;
@@ -48,13 +49,13 @@ void drawDots(ChartDisplayList& list, const ChartAxes& axes, const SampleStore<G
 }
 
 void drawCircle(ChartDisplayList& list, const ChartAxes& axes, const std::optional<double>& radiusM,
-                ChartColor color) {
+                const DistanceUnit& unit, ChartColor color) {
     if (!radiusM || !std::isfinite(*radiusM)) {
         return;
     }
     if (ChartOp* op = list.add(ChartOpKind::circle, color)) {
         op->a = axes.at(0, 0);
-        op->radius = axes.xLength(*radiusM);
+        op->radius = axes.xLength(*radiusM / unit.metres);
         op->width = 2;
     }
 }
@@ -72,10 +73,13 @@ void drawCross(ChartDisplayList& list, ChartPoint at) {
 }
 
 // "CEP50 1.23 m"; the label lives in the list's own text store once added.
-void cepLabel(char* text, std::size_t size, const char* name, const std::optional<double>& m) {
+void cepLabel(char* text, std::size_t size, const char* name, const std::optional<double>& m,
+              const DistanceUnit& unit) {
     std::string number;  // short enough to stay in the string itself
-    appendOptionalFixed(number, m, 2);
-    std::snprintf(text, size, "%s %s m", name, m ? number.c_str() : "-");
+    if (m) {
+        appendFixed(number, *m / unit.metres, 2);
+    }
+    std::snprintf(text, size, "%s %s %s", name, m ? number.c_str() : "-", unit.name);
 }
 
 }  // namespace
@@ -95,19 +99,21 @@ ScatterSummary buildScatterChart(const SampleStore<GeoPoint>& positions,
     double extent = extentOf(positions, reference, summary.stride);
     extent = std::fmax(extent, finiteOr(position.cep95M, 0));
     extent = std::fmax(extent, finiteOr(position.cep50M, 0));
+    const DistanceUnit unit = distanceUnitFor(extent);
+    extent /= unit.metres;
     ChartAxes axes;
     axes.plot = scatterPlot;
     axes.x = niceScale(-extent, extent > 0 ? extent : 1, 6);
     axes.y = axes.x;
-    drawAxes(*list, axes, scatterTitles);
-    drawDots(*list, axes, positions, reference, summary.stride);
-    drawCircle(*list, axes, position.cep95M, cep95Color);
-    drawCircle(*list, axes, position.cep50M, cep50Color);
+    drawAxes(*list, axes, unit.metres > 1 ? scatterTitlesKm : scatterTitles);
+    drawDots(*list, axes, positions, reference, summary.stride, unit);
+    drawCircle(*list, axes, position.cep95M, unit, cep95Color);
+    drawCircle(*list, axes, position.cep50M, unit, cep50Color);
     drawCross(*list, axes.at(0, 0));
     char cep50[40];
     char cep95[40];
-    cepLabel(cep50, sizeof cep50, "CEP50", position.cep50M);
-    cepLabel(cep95, sizeof cep95, "CEP95", position.cep95M);
+    cepLabel(cep50, sizeof cep50, "CEP50", position.cep50M, unit);
+    cepLabel(cep95, sizeof cep95, "CEP95", position.cep95M, unit);
     const LegendItem legend[] = {
         {"fixes", fixDotColor, LegendMark::dot},
         {cep50, cep50Color, LegendMark::ring},

@@ -168,9 +168,7 @@ void buildErrorChart(const RunHistory& history, const std::optional<GeoPoint>& r
                      ChartDisplayList* list) {
     beginChart(list);
     const TimeAxis axis = timeAxisOf(history);
-    const AxisTitles titles{axis.title, "Horizontal error, RMS (m)"};
     Series errors;
-    errors.count = 0;
     if (reference && history.anchor()) {
         errors.fill(history, axis, [&](const HistoryPoint& point) {
             return rmsErrorM(point.positions, *history.anchor(), *reference);
@@ -178,10 +176,17 @@ void buildErrorChart(const RunHistory& history, const std::optional<GeoPoint>& r
     }
     ValueRange range;
     range.add(errors.values, errors.count);
+    const DistanceUnit unit = distanceUnitFor(range.high);
+    const AxisTitles titles{
+        axis.title, unit.metres > 1 ? "Horizontal error, RMS (km)" : "Horizontal error, RMS (m)"};
     if (!range.any) {
         drawNoData(*list, timePlot, titles);
         return;
     }
+    for (int i = 0; i < errors.count; ++i) {
+        errors.values[i].y /= unit.metres;
+    }
+    range.high /= unit.metres;
     const ChartAxes axes = timeAxes(history, axis, range, true);
     drawAxes(*list, axes, titles);
     drawSeries(*list, axes, errors.values, errors.count, errorColor, 2);

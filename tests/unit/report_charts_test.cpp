@@ -306,6 +306,17 @@ TEST(ReportCharts, ScatterDotsAreBoundedAndInside) {
     far.build(GeoPoint{-89.0, 180.0});
     expectAllInside(*far.list);
     EXPECT_NE(far.circle(cep95Color), nullptr);
+    // Thousands of kilometres read as kilometres, so the labels fit the margin.
+    EXPECT_TRUE(hasText(*far.list, "North of the reference (km)"));
+    bool cepInKm = false;
+    for (const std::string& text : textsOf(*far.list)) {
+        cepInKm = cepInKm || (text.rfind("CEP95 ", 0) == 0 && text.size() < 20 &&
+                              text.substr(text.size() - 3) == " km");
+        if (text.find_first_not_of("-0123456789") == std::string::npos) {
+            EXPECT_LE(text.size(), 6u) << text;  // tick labels
+        }
+    }
+    EXPECT_TRUE(cepInKm);
 }
 
 }  // namespace
