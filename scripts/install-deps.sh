@@ -11,6 +11,7 @@ packages=(
   wine wine64                          # runs the Windows programs on Linux
   xvfb xauth x11-utils imagemagick     # a display for the desktop program, screenshots
   librsvg2-bin                         # renders the replayed panel drawings in the tests
+  chromium                             # renders the report page in the tests, headless
   procps psmisc
   python3                              # the end-to-end harness (standard library only)
 )

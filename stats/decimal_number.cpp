@@ -46,17 +46,22 @@ bool splitDecimal(std::string_view text, DecimalParts* parts) {
     return true;
 }
 
-// The digits as one whole number; false past maxSignificantDigits.
+// The digits as one whole number; false past maxSignificantDigits, found
+// before the next digit could take the number past 64 bits (a text of 24
+// units holds up to 23 digits).
 bool significand(const DecimalParts& parts, std::int64_t* digits) {
     *digits = 0;
     int significant = 0;
     for (std::string_view part : {parts.whole, parts.fraction}) {
         for (char c : part) {
             significant += (*digits != 0 || c != '0') ? 1 : 0;
+            if (significant > maxSignificantDigits) {
+                return false;
+            }
             *digits = *digits * 10 + (c - '0');
         }
     }
-    return significant <= maxSignificantDigits;
+    return true;
 }
 
 void writeText(const DecimalParts& parts, bool isZero, char* out) {

@@ -279,6 +279,10 @@ void appendBounds(std::string& out, const RunReport& report) {
 
 }  // namespace
 
+int limitValueDecimals(LimitKey key) {
+    return limitDecimals(key);
+}
+
 void appendReportJson(std::string& out, const RunReport& report) {
     JsonFields top(out, '{', ",\n  ", "\n}\n");
     out += "\n  ";

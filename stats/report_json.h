@@ -8,3 +8,6 @@
 #include "run_report.h"
 
 void appendReportJson(std::string& out, const RunReport& report);
+
+// The decimals the report gives the value a limit is compared with.
+int limitValueDecimals(LimitKey key);

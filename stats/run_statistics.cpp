@@ -16,6 +16,15 @@ bool gsaHasFix(const GsaFields& fields) {
     return textEqualsAscii(fields[2], "2") || textEqualsAscii(fields[2], "3");
 }
 
+// The interval the tally took at its latest sample, if it took one.
+std::optional<std::int32_t> latestInterval(const EpochTally& epochs) {
+    if (!epochs.lastSampleHasInterval()) {
+        return std::nullopt;
+    }
+    const auto& intervals = epochs.intervals();
+    return intervals.at(intervals.size() - 1);
+}
+
 }  // namespace
 
 void RunStatistics::startRun(RunSource source) {
@@ -26,6 +35,7 @@ void RunStatistics::startRun(RunSource source) {
     satelliteTally.clear();
     firstFixWatch.clear();
     positionStore.clear();
+    runHistory.clear();
     firstArrival.reset();
     lastArrival = 0;
 }
@@ -64,11 +74,14 @@ void RunStatistics::takeSample(const SentenceIntake& intake) {
     std::int32_t timeMs = 0;
     const bool hasTime = parseRmcTime(fields[1], &timeMs);
     epochTally.addSample(fix, hasTime ? std::optional<std::int32_t>(timeMs) : std::nullopt);
-    scanTables(intake.receiverState());
+    TableSample tables[satTableCount];
+    scanTables(intake.receiverState(), tables);
     GeoPoint position;
-    if (fix && parseRmcPosition(fields, &position)) {
+    const bool hasPosition = fix && parseRmcPosition(fields, &position);
+    if (hasPosition) {
         positionStore.push(position);
     }
+    runHistory.addSample(latestInterval(epochTally), tables, hasPosition ? &position : nullptr);
     if (fix && !firstFixWatch.sampled()) {
         const bool hasInterval = epochTally.lastSampleHasInterval();
         firstFixWatch.fixSampled(
@@ -77,8 +90,7 @@ void RunStatistics::takeSample(const SentenceIntake& intake) {
     }
 }
 
-void RunStatistics::scanTables(const ReceiverState& state) {
-    TableSample tables[satTableCount];
+void RunStatistics::scanTables(const ReceiverState& state, TableSample (&tables)[satTableCount]) {
     for (int id = 0; id < satTableCount; ++id) {
         const SatTable& table = state.tables[id];
         table.forEachMarked([&](int number) {

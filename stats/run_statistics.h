@@ -12,6 +12,7 @@
 #include "geodesy.h"
 #include "line_counts.h"
 #include "nmea/sentence_intake.h"
+#include "run_history.h"
 #include "sample_store.h"
 #include "satellite_tally.h"
 #include "signal_tally.h"
@@ -46,10 +47,12 @@ public:
         return static_cast<std::int64_t>(positionStore.pushedCount());
     }
     const SampleStore<GeoPoint>& positions() const { return positionStore; }
+    // The samples in at most historyPoints points, for the report's charts.
+    const RunHistory& history() const { return runHistory; }
 
 private:
     void takeSample(const SentenceIntake& intake);
-    void scanTables(const ReceiverState& state);
+    void scanTables(const ReceiverState& state, TableSample (&tables)[satTableCount]);
     void watchFixReports(const SentenceIntake& intake, std::uint32_t tick);
 
     RunSource runSource = RunSource::recording;
@@ -61,4 +64,5 @@ private:
     SampleStore<GeoPoint> positionStore;
     std::optional<std::uint32_t> firstArrival;
     std::uint32_t lastArrival = 0;
+    RunHistory runHistory;
 };

@@ -12,6 +12,9 @@ constexpr int bandCount = 2;  // L1: the five first-band tables, L5: the five se
 // "L1" or "L5".
 const char* bandName(int band);
 
+// A sample's records of each band: its five tables' counts together.
+void gatherBands(const TableSample (&tables)[satTableCount], TableSample (&bands)[bandCount]);
+
 template <int MostRecords>
 struct SignalSeries {
     CountHistogram<MostRecords + 1> inView;

@@ -1,7 +1,7 @@
 // Arbitrary text as a limits file and as skyvane.ini's [REFERENCE], line by
 // line as the replay reads a file and whole as the program passes its text:
 // both readers agree, an error names the file and a line, and the limits
-// judge a report whose JSON stays well formed.
+// judge a report whose JSON and HTML limits table stay well formed.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +14,8 @@
 #include <string_view>
 
 #include "json_check.h"
+#include "markup_check.h"
+#include "report/report_tables.h"
 #include "stats/limit_evaluation.h"
 #include "stats/limits.h"
 #include "stats/reference_position.h"
@@ -76,6 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string problem;
     if (!jsonWellFormed(json, &problem)) {
         failWith("the report is not JSON", problem);
+    }
+    std::string table;
+    appendLimitsTable(table, *report);
+    if (!markupWellFormed(table, &problem)) {
+        failWith("the page's limits table is not well formed", problem + "\n" + table);
     }
     return 0;
 }

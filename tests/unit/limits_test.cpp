@@ -124,7 +124,9 @@ TEST(Limits, NumbersAsWrittenAndAsJsonWritesThem) {
         EXPECT_STREQ(number.text, n.json) << n.text;
     }
     for (const char* refused : {"", "-", "+", ".", "1.", ".1", "1.2.3", "1,5", " 1", "0x10", "inf",
-                                "1e5", "--1", "1000000000000000", "12345678901234567890123456"}) {
+                                "1e5", "--1", "1000000000000000", "12345678901234567890123456",
+                                // Past 64 bits within the longest text: refused, not overflowed.
+                                "24.033333333333333333", "-99999999999999999999999"}) {
         DecimalNumber number;
         EXPECT_FALSE(parseDecimalNumber(refused, &number)) << refused;
     }

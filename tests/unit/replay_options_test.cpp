@@ -80,6 +80,23 @@ TEST(ReplayOptions, ReportLimitsReferenceAndHelp) {
     EXPECT_EQ(options.report.reference.lon, -70.25);
     EXPECT_TRUE(options.report.wanted());
 
+    EXPECT_EQ(options.report.htmlPath, nullptr);
+    EXPECT_STREQ(options.report.sourceName, "in.nmea");
+
+    // The page alone is a report too; it names the recording without its folders.
+    ReplayOptions page;
+    ASSERT_EQ(
+        parse({"--html", "r.html", "--reference", "1,2", "logs/bench\\run 1.nmea"}, &page, &error),
+        1)
+        << error;
+    EXPECT_STREQ(page.report.htmlPath, "r.html");
+    EXPECT_EQ(page.report.reportPath, nullptr);
+    EXPECT_TRUE(page.report.wanted());
+    EXPECT_STREQ(page.report.sourceName, "run 1.nmea");
+    ReplayOptions piped;
+    ASSERT_EQ(parse({"--html", "r.html", "-"}, &piped, &error), 1);
+    EXPECT_STREQ(piped.report.sourceName, "standard input");
+
     ReplayOptions plain;
     ASSERT_EQ(parse({"in.nmea"}, &plain, &error), 1);
     EXPECT_FALSE(plain.report.wanted());
@@ -94,10 +111,11 @@ TEST(ReplayOptions, ReportLimitsReferenceAndHelp) {
         const char* error;
     } refused[] = {
         {{"--reference", "91,0", "--report", "r.json", "in.nmea"}, "--reference needs LAT,LON"},
-        {{"--reference", "1,2", "in.nmea"}, "--reference needs --report or --limits"},
+        {{"--reference", "1,2", "in.nmea"}, "--reference needs --report, --html or --limits"},
         {{"--report"}, "--report needs a path"},
         {{"--limits"}, "--limits needs a path"},
-        {{"--html", "r.html", "in.nmea"}, "unknown option"},
+        {{"--html"}, "--html needs a path"},
+        {{"--htm", "r.html", "in.nmea"}, "unknown option"},
     };
     for (const auto& c : refused) {
         ReplayOptions bad;

@@ -1,7 +1,7 @@
 // skyvane-replay: runs a recorded byte stream through the sentence pipeline
 // without windows and prints what it did as JSON Lines; on request it also
 // draws the graphics panel as the recording leaves it, as SVG, and writes
-// the run report and judges it by limits.
+// the run report (JSON, an HTML page or both) and judges it by limits.
 
 #include <cstdio>
 #include <memory>
@@ -19,13 +19,16 @@ namespace {
 const char* const usage =
     "usage: skyvane-replay [--utc-offset MINUTES] [--line-ms N] [--final] [--log PATH]\n"
     "         [--panel FILE.svg [--panel-size WxH] [--view NAME=N]... [--signal-offset N]]\n"
-    "         [--report FILE.json] [--reference LAT,LON] [--limits FILE] FILE\n"
+    "         [--report FILE.json] [--html FILE.html] [--reference LAT,LON] [--limits FILE]\n"
+    "         FILE\n"
     "       skyvane-replay --help\n"
     "  FILE             the recording; - reads standard input\n"
     "  --panel          draw the graphics panel after the last line (default size 994x378)\n"
     "  --view NAME=N    NAME one of GPS GLS GAS BDS GNS; N = 0 hides that group\n"
     "  --signal-offset  added to signal levels while --log records, as in the program\n"
     "  --report         write the run report as JSON (docs/run-report.md)\n"
+    "  --html           write the run report as an HTML page with charts (alone or\n"
+    "                   beside --report)\n"
     "  --reference      the position the errors are taken from, in decimal degrees\n"
     "                   (default: the mean of the positions)\n"
     "  --limits         judge the run by the [LIMITS] section of FILE\n"

@@ -43,6 +43,11 @@ int parseReportPath(const char* value, ReplayOptions* options) {
     return value != nullptr ? 1 : 0;
 }
 
+int parseHtmlPath(const char* value, ReplayOptions* options) {
+    options->report.htmlPath = value;
+    return value != nullptr ? 1 : 0;
+}
+
 int parseLimitsPath(const char* value, ReplayOptions* options) {
     options->report.limitsPath = value;
     return value != nullptr ? 1 : 0;
@@ -71,6 +76,7 @@ const ValueOption valueOptions[] = {
     {"--view", parseViewOption, "--view needs NAME=N, NAME one of GPS GLS GAS BDS GNS"},
     {"--signal-offset", parseSignalOffsetOption, "--signal-offset needs a whole number"},
     {"--report", parseReportPath, "--report needs a path"},
+    {"--html", parseHtmlPath, "--html needs a path"},
     {"--limits", parseLimitsPath, "--limits needs a path"},
     {"--reference", parseReference,
      "--reference needs LAT,LON in decimal degrees, LAT from -90 to 90, LON from -180 to 180"},
@@ -83,6 +89,20 @@ const ValueOption* valueOption(const char* arg) {
         }
     }
     return nullptr;
+}
+
+// The part of a path after its last folder separator, as the page names it.
+const char* fileNameOf(const char* path) {
+    if (std::strcmp(path, "-") == 0) {
+        return "standard input";
+    }
+    const char* name = path;
+    for (const char* at = path; *at != 0; ++at) {
+        if (*at == '/' || *at == '\\') {
+            name = at + 1;
+        }
+    }
+    return name;
 }
 
 }  // namespace
@@ -116,8 +136,9 @@ int parseReplayOptions(int argc, char** argv, ReplayOptions* options, const char
         return 0;
     }
     if (options->report.hasReference && !options->report.wanted()) {
-        *error = "--reference needs --report or --limits";
+        *error = "--reference needs --report, --html or --limits";
         return 0;
     }
+    options->report.sourceName = fileNameOf(options->inputPath);
     return 1;
 }

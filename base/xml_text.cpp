@@ -65,17 +65,61 @@ void appendCharacter(std::string& out, char32_t code) {
     }
 }
 
+// The code point of the well-formed UTF-8 sequence at `bytes`, and its length
+// in `length`; 0 when no well-formed sequence starts there (overlong forms,
+// surrogates and code points past U+10FFFF are not well formed).
+char32_t decodeUtf8(const unsigned char* bytes, int* length) {
+    const unsigned lead = bytes[0];
+    int count = 0;
+    char32_t code = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        count = 2, code = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        count = 3, code = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        count = 4, code = lead & 0x07, least = 0x10000;
+    } else {
+        return 0;
+    }
+    for (int i = 1; i < count; ++i) {
+        if ((bytes[i] & 0xC0) != 0x80) {  // also stops at the NUL
+            return 0;
+        }
+        code = (code << 6) | (bytes[i] & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || isHighSurrogate(code) || isLowSurrogate(code)) {
+        return 0;
+    }
+    *length = count;
+    return code;
+}
+
 }  // namespace
 
 void appendXmlText(std::string& out, const char16_t* text) {
-    for (const char16_t* unit = text; *unit != 0; ++unit) {
-        const char32_t first = *unit;
-        const char32_t second = unit[1];
+    appendXmlText(out, text, static_cast<std::size_t>(-1));
+}
+
+void appendXmlText(std::string& out, const char16_t* units, std::size_t count) {
+    for (std::size_t i = 0; i < count && units[i] != 0; ++i) {
+        const char32_t first = units[i];
+        const char32_t second = i + 1 < count ? units[i + 1] : 0;
         if (isHighSurrogate(first) && isLowSurrogate(second)) {
             appendUtf8(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
-            ++unit;
+            ++i;
         } else {
             appendCharacter(out, first);
         }
+    }
+}
+
+void appendXmlTextUtf8(std::string& out, const char* text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    while (*bytes != 0) {
+        int length = 1;
+        const char32_t code = *bytes < 0x80 ? *bytes : decodeUtf8(bytes, &length);
+        appendCharacter(out, code != 0 ? code : replacementCharacter);
+        bytes += length;
     }
 }
