@@ -1,13 +1,16 @@
-// "Save Report" of the statistics window: the run report as JSON beside the
-// program, named after the running log or the local date and time.
+// "Save Report" of the statistics window: the run report as JSON and as an
+// HTML page beside the program, named after the running log or the local
+// date and time.
 
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "app/main_window.h"
 #include "base/machine_local_time.h"
 #include "base/wide_win32.h"
 #include "serial/log_path.h"
+#include "report/report_html.h"
 #include "stats/report_file_name.h"
 #include "stats/report_json.h"
 
@@ -43,6 +46,23 @@ CivilTime localNow() {
     return time;
 }
 
+// The page names what was measured: the port or the replayed file, in UTF-8.
+void appendSourceName(const PortPath& path, char (&name)[600]) {
+    name[0] = 0;
+    const int written = WideCharToMultiByte(CP_UTF8, 0, asWide(path.c_str()), -1, name,
+                                            static_cast<int>(std::size(name)), nullptr, nullptr);
+    if (written <= 0) {
+        name[0] = 0;
+    }
+}
+
+int writeReportFile(const char16_t* executable, const ReportBaseName& name, const char* suffix,
+                    const std::string& text) {
+    LogPath path;
+    return buildPathBeside(executable, name.c_str(), suffix, &path) == LogPathResult::ok &&
+           writeWholeFile(asWide(path.c_str()), text);
+}
+
 }  // namespace
 
 int CMainWindow::onSaveReport() {
@@ -54,20 +74,25 @@ int CMainWindow::onSaveReport() {
     }
     const ReportBaseName name =
         reportBaseName(log.isOpen() ? logName.c_str() : u"", localNow());
-    LogPath jsonPath;
-    if (buildPathBeside(asText16(executable), name.c_str(), ".json", &jsonPath) !=
-        LogPathResult::ok) {
-        return 0;
-    }
+    const RunReport& report = judge.refresh();
     std::string json;
-    appendReportJson(json, judge.refresh());
-    if (!writeWholeFile(asWide(jsonPath.c_str()), json)) {
+    appendReportJson(json, report);
+    auto charts = std::make_unique<ReportCharts>();
+    buildReportCharts(report, judge.statistics(), charts.get());
+    char source[600];
+    appendSourceName(connection.sourcePath(), source);
+    ReportPage page;
+    page.source = source;
+    std::string html;
+    appendReportHtml(html, report, *charts, page);
+    if (!writeReportFile(asText16(executable), name, ".json", json) ||
+        !writeReportFile(asText16(executable), name, ".html", html)) {
         return 0;
     }
     FixedText<256> saved;
     saved.assignAscii("Saved ");
     saved.append(name.c_str());
-    saved.append(u".json");
+    saved.append(u".json and .html");
     statisticsWindow.setNote(saved.c_str());
     return 1;
 }

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "html_cells.h"
-#include "nmea/sat_table_name.h"
+#include "nmea/sat_table_names.h"
 #include "report_tables.h"
 #include "stats/signal_tally.h"
 
@@ -22,7 +22,7 @@ void appendSignalRow(std::string& out, const char* name, const SignalReport& sig
 
 void appendSatelliteRow(std::string& out, const SatelliteReport& satellite) {
     out += "<tr>";
-    appendTextCell(out, satTableName(satellite.table));
+    appendTextCell(out, satTableKey(satellite.table));
     appendCountCell(out, satellite.number);
     appendCountCell(out, satellite.inView);
     appendCountCell(out, satellite.tracked);
@@ -45,7 +45,7 @@ void appendSignalsTable(std::string& out, const SignalsReport& signals) {
         appendSignalRow(out, bandName(band), signals.bands[band]);
     }
     for (int id = 0; id < satTableCount; ++id) {
-        appendSignalRow(out, satTableName(id), signals.tables[id]);
+        appendSignalRow(out, satTableKey(id), signals.tables[id]);
     }
     out += "</tbody>\n</table>\n";
 }

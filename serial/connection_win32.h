@@ -41,6 +41,8 @@ public:
     bool active() const;
     bool hasPort() const { return port != INVALID_HANDLE_VALUE; }
     bool isReplay() const { return replaying; }
+    // The port's device path or the replayed file's, as last opened.
+    const PortPath& sourcePath() const { return path; }
 
     // The batch a message's lParam carries, when it is the one the current
     // reader is handing over right now; null for anything else, such as a

@@ -6,6 +6,7 @@ import json
 import os
 import subprocess
 import unittest
+from xml.etree import ElementTree
 
 from bench import Bench
 from scenario_case import ScenarioCase
@@ -68,10 +69,14 @@ class Statistics(ScenarioCase):
             bench.screenshot("statistics")
 
             probe.click(SAVE_REPORT)
-            wait_until(lambda: area_rows(probe)[-2] == "Saved unit42_report.json",
+            wait_until(lambda: area_rows(probe)[-2] == "Saved unit42_report.json and .html",
                        what="the report saved")
             with open(os.path.join(bench.folder, "unit42_report.json"), encoding="ascii") as saved:
                 live = json.load(saved)
+            page = ElementTree.parse(os.path.join(bench.folder, "unit42_report.html"))
+            page_text = "".join(page.getroot().itertext())
+            self.assertIn("FAIL", page_text)
+            self.assertIn("CEP95_MAX_M", page_text)
             recording = os.path.join(bench.folder, "receiver-sent.bin")
             limits = os.path.join(bench.folder, "limits.ini")
             with open(limits, "w", encoding="ascii") as out:
