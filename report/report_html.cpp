@@ -138,8 +138,8 @@ void appendCharts(std::string& out, const ReportCharts& charts) {
     appendFigure(out, "Signal strength: mean of the four strongest, per band", charts.strength,
                  nullptr);
     appendFigure(out, "Satellites tracked and used, per band", charts.satellites,
-                 "A band counts records: a satellite used by a combined (GN) GSA counts in "
-                 "both bands' used.");
+                 "A band counts records in view: a satellite a combined (GN) GSA uses "
+                 "counts used where its GSV shows it.");
     appendFigure(out, "Horizontal error over time", charts.error, nullptr);
     out += "<figure>\n<figcaption>Position scatter around the reference</figcaption>\n";
     appendChartSvg(out, charts.scatter, "Position scatter around the reference");

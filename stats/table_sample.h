@@ -11,9 +11,13 @@ struct TableSample {
     int topStrengths[4] = {};  // largest first; 0 where fewer are tracked
 
     // Counts a record; `strength` is its tracked strength, 0 if not tracked.
+    // Used counts only records in view: a combined-talker GSA marks its
+    // satellites used in the constellation's tables and in the combined
+    // ones alike, where they are seldom in view, and a band counting both
+    // would report more satellites used than it tracks.
     void addRecord(bool inViewMark, bool usedMark, int strength) {
         inView += inViewMark ? 1 : 0;
-        used += usedMark ? 1 : 0;
+        used += usedMark && inViewMark ? 1 : 0;
         if (strength > 0) {
             ++tracked;
             keepStrength(strength);

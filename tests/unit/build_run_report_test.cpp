@@ -96,8 +96,8 @@ TEST(BuildRunReport, LinesByChecksumAndType) {
     const LinesReport& lines = run.build().lines;
     EXPECT_EQ(lines.total, 13u);
     EXPECT_EQ(lines.checksumOk, 6u);      // the $GPTXT and the five checked ones
-    EXPECT_EQ(lines.checksumBad, 2u);     // *00, and "*12" alone
-    EXPECT_EQ(lines.checksumAbsent, 5u);  // none, LF only, no dollar, two short ones
+    EXPECT_EQ(lines.checksumBad, 3u);     // *00, "*12" alone, and one ending in LF alone
+    EXPECT_EQ(lines.checksumAbsent, 4u);  // none, no dollar, two short ones
     std::string types;
     for (int i = 0; i < lines.typeCount; ++i) {
         types +=

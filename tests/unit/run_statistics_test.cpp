@@ -30,7 +30,8 @@ std::string signalOf(const SignalReport& signal) {
 // a third in view untracked: no table or band has four tracked, so no top-4.
 // The second tracks three GPS and one GLONASS on L1: four in band L1 only.
 // GPS 5 sits in four tables: its L1 and L5 tables, and the combined talker's
-// two, which the GSA marks as used.
+// two, which the GSA marks as used; a table or band counts it used only where
+// it is in view.
 TEST(RunStatistics, TablesBandsAndSatellitesOverTwoEpochs) {
     StatsRun run;
     run.feed(gsv("$GPGSV", {{5, 40}, {7, 30}, {9, 0}}, "1") + gsv("$GPGSV", {{5, 45}}, "8") +
@@ -44,15 +45,15 @@ TEST(RunStatistics, TablesBandsAndSatellitesOverTwoEpochs) {
                         summary(2, 1, 1, 1, 1.5, 2, 2), none}));
     EXPECT_EQ(signalOf(report.signals.tables[gpsL5]),
               signalOf({summary(2, 0, 0, 0, 0.5, 1, 1), summary(2, 0, 0, 0, 0.5, 1, 1),
-                        summary(2, 1, 1, 1, 1.5, 2, 2), none}));
-    // Band L1 counts gnsL1's used marks beside gpsL1's; its top-4 is
-    // (50 + 40 + 30 + 20) / 4 at the second epoch only.
+                        summary(2, 0, 0, 0, 0.5, 1, 1), none}));
+    // Band L1 leaves out gnsL1's used marks, in view nowhere: never more used
+    // than in view. Its top-4 is (50 + 40 + 30 + 20) / 4 at the second epoch only.
     EXPECT_EQ(signalOf(report.signals.bands[0]),
               signalOf({summary(2, 3, 3, 3, 3.5, 4, 4), summary(2, 2, 2, 2, 3, 4, 4),
-                        summary(2, 2, 2, 2, 3, 4, 4), summary(1, 35, 35, 35, 35, 35, 35)}));
+                        summary(2, 1, 1, 1, 1.5, 2, 2), summary(1, 35, 35, 35, 35, 35, 35)}));
     EXPECT_EQ(signalOf(report.signals.bands[1]),
               signalOf({summary(2, 0, 0, 0, 0.5, 1, 1), summary(2, 0, 0, 0, 0.5, 1, 1),
-                        summary(2, 2, 2, 2, 3, 4, 4), none}));
+                        summary(2, 0, 0, 0, 0.5, 1, 1), none}));
     EXPECT_EQ(signalOf(report.signals.tables[glsL5]),
               signalOf({summary(2, 0, 0, 0, 0, 0, 0), summary(2, 0, 0, 0, 0, 0, 0),
                         summary(2, 0, 0, 0, 0, 0, 0), none}));
