@@ -285,7 +285,7 @@ void Simulator::writeStarts(JsonWriter& json, const std::vector<StartRecord>& st
             .field("kind", startKindName(start.kind))
             .field("ms", millisSince(start.at))
             .field("fix", start.fix == FixAfterStart::timed   ? "timed"
-                          : start.fix == FixAfterStart::never ? "never"
+                          : start.fix == FixAfterStart::neverAgain ? "never"
                                                               : "stream");
         if (start.fix == FixAfterStart::timed) {
             json.field("ttff_ms", static_cast<std::int64_t>(start.ttff / 1000));

@@ -14,7 +14,7 @@ void StartResponder::respond(StartKind kind, Micros now, Transmitter& transmitte
     if (options.ttff.times(kind)) {
         const std::optional<Micros> ttff =
             transmitter.fixGate().stop(now, silence, options.ttff.next(kind));
-        record.fix = ttff ? FixAfterStart::timed : FixAfterStart::never;
+        record.fix = ttff ? FixAfterStart::timed : FixAfterStart::neverAgain;
         record.ttff = ttff.value_or(0);
     } else {
         transmitter.restartSource();

@@ -16,7 +16,7 @@
 #include "transmitter.h"
 
 // How the fix came back after a start.
-enum class FixAfterStart { timed, never, stream };
+enum class FixAfterStart { timed, neverAgain, stream };
 
 struct StartRecord {
     StartKind kind = StartKind::cold;

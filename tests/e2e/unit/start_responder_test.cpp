@@ -223,7 +223,7 @@ TEST(StartResponder, AnIgnoredKindChangesNothingAndNeverFixHoldsForGood) {
     const std::vector<StartRecord>& starts = receiver.control.starts().starts();
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].kind, StartKind::hot);
-    EXPECT_EQ(starts[0].fix, FixAfterStart::never);
+    EXPECT_EQ(starts[0].fix, FixAfterStart::neverAgain);
 }
 
 // The generated drive, every fix report of its epochs, with its own fix after a second.
