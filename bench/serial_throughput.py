@@ -8,6 +8,10 @@ and the program's resident memory is sampled throughout: its peak in the first m
 and in the last one show whether a long run grows. Build both presets first (scripts/test.sh does).
 
     bench/serial_throughput.py [--seconds 60] [--baud 921600] [--program PATH]
+                               [--window 60] [--statistics] [--auto-send SECONDS]
+
+--statistics keeps the statistics window open all along (it refreshes once a second);
+--auto-send sends a version query at that period, as a bench that polls its receiver does.
 """
 
 import argparse
@@ -25,7 +29,11 @@ from waiting import wait_until  # noqa: E402
 
 START_GPS = 1004
 LOG_FILE = 1012
+AUTO = 1013
+AUTO_PERIOD = 1016
 LOG_NAME = 1020
+SEND_TEXT = 1022
+STATISTICS = 40005
 
 
 def resident_kib(pid):
@@ -40,19 +48,32 @@ def resident_kib(pid):
     return 0
 
 
-def watch_memory(pid, started, seconds, every=2.0):
-    """Samples the program's resident memory until `seconds` after `started`."""
+def open_files(pid):
+    """The file descriptors the program's Linux process holds: what its Windows
+    handles to files, devices, events and threads come down to."""
+    try:
+        return len(os.listdir(f"/proc/{pid}/fd"))
+    except OSError:
+        return 0
+
+
+def watch_process(pid, started, seconds, window, every=2.0):
+    """Samples the program's resident memory and open files until `seconds` after
+    `started`; their peaks in the first and the last `window` seconds show a trend."""
     samples = []
     while time.monotonic() - started < seconds:
         time.sleep(min(every, max(seconds - (time.monotonic() - started), 0)))
-        samples.append((time.monotonic() - started, resident_kib(pid)))
-    last_minute = seconds - min(60, seconds / 2)
+        samples.append((time.monotonic() - started, resident_kib(pid), open_files(pid)))
+    window = min(window, seconds / 2)
+    first = [sample for sample in samples if sample[0] <= window]
+    last = [sample for sample in samples if sample[0] >= seconds - window]
     return {
-        "after_10s": next((kib for at, kib in samples if at >= 10), 0),
-        "peak_first_minute": max((kib for at, kib in samples if at <= min(60, seconds / 2)),
-                                 default=0),
-        "peak_last_minute": max((kib for at, kib in samples if at >= last_minute), default=0),
+        "after_10s": next((kib for at, kib, _ in samples if at >= 10), 0),
+        "peak_first": max((kib for _, kib, _ in first), default=0),
+        "peak_last": max((kib for _, kib, _ in last), default=0),
         "at_end": samples[-1][1] if samples else 0,
+        "files_peak_first": max((files for _, _, files in first), default=0),
+        "files_peak_last": max((files for _, _, files in last), default=0),
     }
 
 
@@ -73,11 +94,17 @@ def measure(options):
         log_path = os.path.join(bench.folder, "throughput_log.txt")
         probe.click(START_GPS)
         wait_until(lambda: receiver.stats()["lines"] > 0, timeout=30, what="the stream to start")
+        if options.statistics:
+            probe.menu(STATISTICS)
+        if options.auto_send:
+            probe.set_text(SEND_TEXT, "$PMTK605*31")
+            probe.set_text(AUTO_PERIOD, str(options.auto_send))
+            probe.click(AUTO)
         started = time.monotonic()
         cpu = CpuWatch(program.pid, bench.prefix)
         cpu.start()
         first = receiver.stats()
-        memory = watch_memory(program.pid, started, options.seconds)
+        memory = watch_process(program.pid, started, options.seconds, options.window)
         receiver.pause()
         last = receiver.stats()
         elapsed = time.monotonic() - started
@@ -91,6 +118,8 @@ def measure(options):
         screenshot = bench.screenshot("throughput")
         return {
             "baud": options.baud,
+        "statistics_window": options.statistics,
+        "auto_send_seconds": options.auto_send,
             "seconds": round(elapsed, 1),
             "lines_sent": last["lines"],
             "lines_logged": logged,
@@ -103,11 +132,14 @@ def measure(options):
             "program_cpu_percent": round(100 * used["program"] / elapsed, 1),
             "wineserver_cpu_percent": round(100 * used["wineserver"] / elapsed, 1),
             # The resident memory swings as the console fills and is emptied; its
-            # highest value in the first and the last minute shows a trend.
+            # highest value in the first and the last window shows a trend.
+            "window_seconds": min(options.window, options.seconds / 2),
             "memory_kib_after_10s": memory["after_10s"],
-            "memory_kib_peak_first_minute": memory["peak_first_minute"],
-            "memory_kib_peak_last_minute": memory["peak_last_minute"],
+            "memory_kib_peak_first_window": memory["peak_first"],
+            "memory_kib_peak_last_window": memory["peak_last"],
             "memory_kib_at_end": memory["at_end"],
+            "open_files_peak_first_window": memory["files_peak_first"],
+            "open_files_peak_last_window": memory["files_peak_last"],
             "drained": bool(settled),
             "screenshot": screenshot,
         }
@@ -128,6 +160,12 @@ def main():
     parser.add_argument("--seconds", type=int, default=60)
     parser.add_argument("--baud", type=int, default=921600)
     parser.add_argument("--program", default=None, help="another skyvane.exe to measure")
+    parser.add_argument("--window", type=int, default=60,
+                        help="seconds at the start and the end whose peaks are compared")
+    parser.add_argument("--statistics", action="store_true",
+                        help="with the statistics window open")
+    parser.add_argument("--auto-send", type=int, default=0, metavar="SECONDS",
+                        help="a version query sent at this period")
     result = measure(parser.parse_args())
     for key, value in result.items():
         print(f"{key:>24}: {value}")

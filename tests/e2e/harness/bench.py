@@ -42,11 +42,13 @@ def _folder_name(name):
 
 
 class Bench:
-    def __init__(self, name, settings=None):
+    def __init__(self, name, settings=None, program=None):
         """name: the scenario's folder name (a test id will do). settings: text of a
-        skyvane.ini for the program's working folder."""
+        skyvane.ini for the program's working folder. program: another skyvane.exe than
+        this checkout's, for a benchmark that measures two builds."""
         self.name = name
         self.settings = settings
+        self.program = program or bench_paths.SKYVANE
         self.folder = os.path.join(bench_paths.WORK_DIR, _folder_name(name))
         self.prefix = os.path.join(self.folder, "prefix")
         self.timings = {}
@@ -79,7 +81,7 @@ class Bench:
         return result
 
     def start(self):
-        for path in (bench_paths.SKYVANE, bench_paths.PROBE, bench_paths.SIM_RECEIVER):
+        for path in (self.program, bench_paths.PROBE, bench_paths.SIM_RECEIVER):
             if not os.path.isfile(path):
                 raise BenchError(f"missing {path}: build the native and the windows presets")
         if not os.path.isdir(bench_paths.TEMPLATE_PREFIX):
@@ -172,8 +174,8 @@ class Bench:
         if self.settings is not None:
             with open(self._path("skyvane.ini"), "w", encoding="ascii", newline="\r\n") as ini:
                 ini.write(self.settings)
-        program = self._path(os.path.basename(bench_paths.SKYVANE))
-        shutil.copy2(bench_paths.SKYVANE, program)
+        program = self._path(os.path.basename(self.program))
+        shutil.copy2(self.program, program)
         env = dict(self.env, WINEDEBUG=wine_debug) if wine_debug else self.env
         with open(self._path("program.out"), "wb") as out:
             self.program_process = subprocess.Popen(
