@@ -180,6 +180,7 @@ int SerialConnection::startReader() {
 
 void SerialConnection::signalReaderStop() {
     if (reader != nullptr) {
+        reader->stopping.store(true);
         SetEvent(reader->stopEvent);
     }
 }

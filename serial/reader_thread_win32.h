@@ -23,6 +23,9 @@ struct ReaderContext {
     HANDLE port = INVALID_HANDLE_VALUE;  // read only, never closed by the reader
     bool isFile = false;                 // a replayed recording: reads carry an offset
     LineReceiver receiver;
+    // Told to stop: the flag is read on every pass (an event's state is a
+    // round trip through Wine's server), the event wakes a read that waits.
+    std::atomic<bool> stopping{false};
     HANDLE stopEvent = nullptr;
     // True from just before the hand-off message is sent until it has returned.
     // Once the stop event is set, a reader in a hand-off never touches its port again.
