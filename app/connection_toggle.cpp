@@ -87,4 +87,5 @@ void CMainWindow::onReopenFailed() {
     controlPanel.appendToConsole(
         L"Reopen ERROR!! The port could not be opened at the new rate; the connection is "
         L"closed.\r\n");
+    controlPanel.flushConsole();  // shown at once: nothing more comes to carry it in
 }

@@ -92,7 +92,7 @@ class CommandFaults(ScenarioCase):
             wait_until(lambda: probe.state(START_GPS)["text"] == "Start GPS", timeout=10,
                        what="the connection shown closed")
             assert_panel(self, panel_states(probe), running=False)
-            self.assertIn("Reopen ERROR!!", probe.console())
+            wait_until(lambda: "Reopen ERROR!!" in probe.console(), what="the reason shown")
             bench.screenshot("reopen_failed")
             receiver.come_back()  # before the second pass would have reopened it
             assert_new_start_alone(self, probe, receiver, wire, first_ms + BAUD_CHANGE_MS + 500)
