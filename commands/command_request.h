@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "command_step.h"
+#include "start_commands.h"
 
 enum class Command : std::uint8_t {
     coldStart,
@@ -20,6 +21,7 @@ enum class Command : std::uint8_t {
     autoStop,
     defaultMode,
     changeBaud,
+    startReceiver,  // one start of a campaign: a kind, for one family or all
 };
 
 // A command as asked for. The operator's text is read when it is asked for
@@ -27,6 +29,8 @@ enum class Command : std::uint8_t {
 struct CommandRequest {
     Command command = Command::getVersion;
     CommandText text;
+    StartKind startKind = StartKind::cold;
+    CommandFamily family = CommandFamily::none;  // none: every family in turn
 };
 
 // Positions of the two rate lists when a command starts; -1: none selected.

@@ -38,6 +38,8 @@ bool CommandRunner::enqueue(const CommandRequest& request) {
     CommandRequest& slot = queue[(queueHead + waiting) % commandQueueCapacity];
     slot.command = request.command;
     slot.text.assign(request.text.c_str());
+    slot.startKind = request.startKind;
+    slot.family = request.family;
     ++waiting;
     return true;
 }
@@ -83,6 +85,9 @@ void CommandRunner::startNext(std::uint32_t now) {
     running = true;
     startTick = now;
     nextStep = 0;
+    if (startListener != nullptr) {
+        startListener->commandStarted(next, sequence, now);
+    }
 }
 
 void CommandRunner::runDueSteps(std::uint32_t now) {
@@ -105,6 +110,24 @@ int CommandRunner::msUntilNextStep(std::uint32_t now) const {
     const std::uint32_t due = sequence.steps[nextStep].atMs;
     const std::uint32_t elapsed = now - startTick;
     return due > elapsed ? static_cast<int>(due - elapsed) : 0;
+}
+
+void CommandRunner::dropWaiting(Command command) {
+    int kept = 0;
+    for (int i = 0; i < waiting; ++i) {
+        const CommandRequest& request = queue[(queueHead + i) % commandQueueCapacity];
+        if (request.command != command) {
+            CommandRequest& slot = queue[(queueHead + kept) % commandQueueCapacity];
+            if (&slot != &request) {
+                slot.command = request.command;
+                slot.text.assign(request.text.c_str());
+                slot.startKind = request.startKind;
+                slot.family = request.family;
+            }
+            ++kept;
+        }
+    }
+    waiting = kept;
 }
 
 void CommandRunner::dropAll() {

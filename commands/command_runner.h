@@ -9,7 +9,17 @@
 #include "command_request.h"
 
 class CommandHost;
+struct CommandSequence;
 struct ReceiverState;
+
+// Told when a command's steps begin, so that whoever asked for it knows when
+// its first write went out (a campaign times each start from it).
+class CommandStartListener {
+public:
+    virtual ~CommandStartListener() = default;
+    virtual void commandStarted(const CommandRequest& request, const CommandSequence& sequence,
+                                std::uint32_t startTick) = 0;
+};
 
 constexpr int commandQueueCapacity = 8;
 
@@ -34,8 +44,12 @@ public:
     // Drops the running command and every waiting one (the connection closed,
     // the program ends). No later step runs, so no port is reopened.
     void dropAll();
+    // Drops the waiting requests of one command; the others keep their order.
+    void dropWaiting(Command command);
 
     bool idle() const { return !running && waiting == 0; }
+
+    void setStartListener(CommandStartListener* listener) { startListener = listener; }
 
 private:
     bool enqueue(const CommandRequest& request);
@@ -52,6 +66,7 @@ private:
     std::uint32_t startTick = 0;
     int nextStep = 0;
 
+    CommandStartListener* startListener = nullptr;
     CommandRequest queue[commandQueueCapacity];
     int queueHead = 0;
     int waiting = 0;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "serial/baud_rates.h"
+#include "start_sequence.h"
 
 namespace {
 
@@ -200,6 +201,13 @@ void buildSequence(const CommandRequest& request, const RateSelection& rates,
             return defaultMode(b, sequence);
         case Command::changeBaud:
             return changeBaud(b, sequence, rates.newRate);
+        case Command::startReceiver:
+            if (request.family == CommandFamily::none) {
+                buildAllFamiliesStartSequence(request.startKind, sequence);
+            } else {
+                buildStartSequence(request.startKind, request.family, sequence);
+            }
+            return;
         case Command::autoStart:
         case Command::autoStop:
             return;

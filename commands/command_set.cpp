@@ -50,3 +50,11 @@ int CommandSet::sendText(std::uint32_t now) {
     request.text.assign(field, length);
     return runner.request(request, now);
 }
+
+int CommandSet::requestStart(StartKind kind, CommandFamily family, std::uint32_t now) {
+    CommandRequest request;
+    request.command = Command::startReceiver;
+    request.startKind = kind;
+    request.family = family;
+    return runner.request(request, now);
+}

@@ -29,6 +29,13 @@ public:
     // timer calls this too and ignores the result.
     int sendText(std::uint32_t now);
 
+    // One start of the kind for the family (none: every family in turn), run
+    // as any command is, in turn. Returns 1, or 0 when it cannot be queued.
+    int requestStart(StartKind kind, CommandFamily family, std::uint32_t now);
+    void setStartListener(CommandStartListener* listener) { runner.setStartListener(listener); }
+    // Drops the starts still waiting in the queue (a campaign that ends).
+    void dropWaitingStarts() { runner.dropWaiting(Command::startReceiver); }
+
     // Call from a timer after msUntilNextStep, and after each received line.
     void poll(std::uint32_t now) { runner.poll(now); }
     int msUntilNextStep(std::uint32_t now) const { return runner.msUntilNextStep(now); }

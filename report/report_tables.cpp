@@ -76,19 +76,6 @@ const char* outcomeText(StartOutcome outcome) {
     }
 }
 
-const char* kindText(CampaignKind kind) {
-    switch (kind) {
-        case CampaignKind::hot:
-            return "hot";
-        case CampaignKind::warm:
-            return "warm";
-        case CampaignKind::cold:
-            return "cold";
-        default:
-            return "factory";
-    }
-}
-
 }  // namespace
 
 void appendLimitsTable(std::string& out, const RunReport& report) {
@@ -168,7 +155,7 @@ void appendCampaignTable(std::string& out, const CampaignReport& campaign) {
     out += "<table class=\"facts\">\n<tbody>\n";
     appendRowStart(out, "Kind and family");
     out += "<td>";
-    out += kindText(campaign.kind);
+    out += startKindName(campaign.kind);
     out += ' ';
     appendFieldText(out, campaign.family);
     out += "</td>";

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "commands/start_commands.h"
+#include "geodesy.h"
 #include "stat_summary.h"
 
-enum class CampaignKind { hot, warm, cold, factory };
 enum class StartOutcome { fix, timeout, noRestart };
 
 constexpr int maxCampaignStarts = 1000;
@@ -20,10 +21,13 @@ struct CampaignStart {
     std::optional<std::int64_t> usedAtFix;
     std::optional<double> top4AtFix;  // band L1
     std::optional<double> errorAtFixM;
+    // Where the sample at the fix put the receiver; its error is measured from
+    // the run's reference when the report is made (not written itself).
+    std::optional<GeoPoint> positionAtFix;
 };
 
 struct CampaignReport {
-    CampaignKind kind = CampaignKind::cold;
+    StartKind kind = StartKind::cold;
     char family[32] = {};
     int count = 0;  // starts asked for
     int timeoutS = 0;

@@ -147,20 +147,6 @@ void appendFirstFix(std::string& out, const FirstFixReport& firstFix) {
     fields.end();
 }
 
-const char* campaignKindName(CampaignKind kind) {
-    switch (kind) {
-        case CampaignKind::hot:
-            return "hot";
-        case CampaignKind::warm:
-            return "warm";
-        case CampaignKind::cold:
-            return "cold";
-        case CampaignKind::factory:
-            return "factory";
-    }
-    return "cold";
-}
-
 const char* outcomeName(StartOutcome outcome) {
     switch (outcome) {
         case StartOutcome::fix:
@@ -193,7 +179,7 @@ void appendCampaign(std::string& out, const RunReport& report) {
     const CampaignReport& campaign = report.campaign;
     JsonFields fields(out, '{', ",\n    ", "\n  }");
     out += "\n    ";
-    appendJsonText(fields.key("kind"), campaignKindName(campaign.kind));
+    appendJsonText(fields.key("kind"), startKindName(campaign.kind));
     appendJsonText(fields.key("family"), campaign.family);
     appendInteger(fields.key("count"), campaign.count);
     appendInteger(fields.key("timeoutS"), campaign.timeoutS);

@@ -27,8 +27,10 @@ public:
     void setReference(std::optional<GeoPoint> given) { reference = given; }
     const std::optional<GeoPoint>& givenReference() const { return reference; }
 
-    // Builds the report of the run so far and judges it by the limits.
-    const RunReport& refresh();
+    // Builds the report of the run so far and judges it by the limits; with
+    // a campaign, that too, each start's error at fix measured from the run's
+    // reference.
+    const RunReport& refresh(const CampaignReport* campaign = nullptr);
     const RunReport& report() const { return *runReport; }
 
 private:

@@ -1,5 +1,7 @@
 #include "signal_tally.h"
 
+#include "satellite_strength.h"
+
 const char* bandName(int band) {
     return band == 0 ? "L1" : "L5";
 }
@@ -8,6 +10,20 @@ void gatherBands(const TableSample (&tables)[satTableCount], TableSample (&bands
     for (int id = 0; id < satTableCount; ++id) {
         bands[id < firstBandTableCount ? 0 : 1].addTable(tables[id]);
     }
+}
+
+TableSample bandSampleOf(const ReceiverState& state, int band) {
+    TableSample sample;
+    const int first = band == 0 ? 0 : firstBandTableCount;
+    const int end = band == 0 ? firstBandTableCount : satTableCount;
+    for (int id = first; id < end; ++id) {
+        const SatTable& table = state.tables[id];
+        table.forEachMarked([&](int number) {
+            const SatRecord& record = table.records[number];
+            sample.addRecord(record.inView != 0, record.usedInFix != 0, trackedStrength(record));
+        });
+    }
+    return sample;
 }
 
 void SignalTally::clear() {

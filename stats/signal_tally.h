@@ -15,6 +15,9 @@ const char* bandName(int band);
 // A sample's records of each band: its five tables' counts together.
 void gatherBands(const TableSample (&tables)[satTableCount], TableSample (&bands)[bandCount]);
 
+// What the state shows of one band now, as a sample counts it.
+TableSample bandSampleOf(const ReceiverState& state, int band);
+
 template <int MostRecords>
 struct SignalSeries {
     CountHistogram<MostRecords + 1> inView;

@@ -78,19 +78,20 @@ TEST(ReportJson, ASmallReportWhole) {
     report->firstFix = {std::nullopt, 1, 1000};
     report->hasCampaign = true;
     CampaignReport& campaign = report->campaign;
-    campaign.kind = CampaignKind::warm;
+    campaign.kind = StartKind::warm;
     std::strcpy(campaign.family, "PAIR");
     campaign.count = 2;
     campaign.timeoutS = 60;
     campaign.startCount = 2;
-    campaign.starts[0] = {1, "2026-12-06T10:00:00", StartOutcome::fix, 25400, 9, 41.5, 3.25};
+    campaign.starts[0] = {1, "2026-12-06T10:00:00", StartOutcome::fix, 25400, 9, 41.5, 3.25, {}};
     campaign.starts[1] = {2,
                           "2026-12-06T10:02:00",
                           StartOutcome::noRestart,
                           std::nullopt,
                           std::nullopt,
                           std::nullopt,
-                          std::nullopt};
+                          std::nullopt,
+                          {}};
     summarizeCampaign(&campaign);
     LimitSet limits;
     limits.count = 1;

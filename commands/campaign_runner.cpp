@@ -1,0 +1,224 @@
+#include "campaign_runner.h"
+
+#include <cstdio>
+
+#include "command_set.h"
+#include "nmea/fix_report.h"
+#include "start_sequence.h"
+#include "stats/rmc_position.h"
+#include "stats/signal_tally.h"
+
+namespace {
+
+// Wrap-safe: whether `now` has reached `due` on a millisecond tick.
+bool reached(std::uint32_t now, std::uint32_t due) {
+    return static_cast<std::int32_t>(now - due) >= 0;
+}
+
+void formatLocalTime(const CivilTime& t, char (&text)[32]) {
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second, t.milliseconds);
+}
+
+}  // namespace
+
+CampaignRunner::CampaignRunner(CommandSet& commandSet, CampaignHost& campaignHost)
+    : commands(commandSet), host(campaignHost) {
+    commands.setStartListener(this);
+}
+
+CommandFamily CampaignRunner::addressedFamily(const CampaignSettings& settings,
+                                              CommandFamily answered) {
+    switch (settings.choice) {
+        case FamilyChoice::one:
+            return settings.family;
+        case FamilyChoice::all:
+            return CommandFamily::none;
+        default:
+            return answered;  // none, when no family has answered yet: every family
+    }
+}
+
+bool CampaignRunner::canStart(StartKind kind, CommandFamily family) {
+    CommandSequence sequence;
+    const int writes = family == CommandFamily::none ? buildAllFamiliesStartSequence(kind, sequence)
+                                                     : buildStartSequence(kind, family, sequence);
+    return writes > 0;
+}
+
+int CampaignRunner::start(const CampaignSettings& settings, CommandFamily answered,
+                          std::uint32_t now) {
+    const CommandFamily addressed = addressedFamily(settings, answered);
+    if (settings.count <= 0 || !canStart(settings.kind, addressed)) {
+        return 0;
+    }
+    chosen = settings;
+    family = addressed;
+    campaign = CampaignReport();
+    campaign.kind = settings.kind;
+    std::snprintf(campaign.family, sizeof campaign.family, "%s",
+                  addressed == CommandFamily::none ? "all" : commandFamilyName(addressed));
+    campaign.count = settings.count < maxCampaignStarts ? settings.count : maxCampaignStarts;
+    campaign.timeoutS = settings.timeoutS;
+    ending = CampaignEnd::running;
+    campaignStartTick = now;
+    lastLineTick = now;
+    beginStart(now);
+    return 1;
+}
+
+void CampaignRunner::stop(CampaignEnd why) {
+    if (running()) {
+        ending = why;  // the start under way is left out
+        commands.dropWaitingStarts();
+        summarizeCampaign(&campaign);
+    }
+}
+
+void CampaignRunner::beginStart(std::uint32_t now) {
+    current = CampaignStart();
+    current.index = campaign.startCount + 1;
+    startPhase = StartPhase::sending;
+    // When it starts (at once, or after a command already running), the
+    // command runner says so through commandStarted.
+    if (!commands.requestStart(chosen.kind, family, now)) {
+        stop(CampaignEnd::stopped);  // the command queue is full: nothing can be timed
+    }
+}
+
+void CampaignRunner::commandStarted(const CommandRequest& request,
+                                    const CommandSequence& sequence, std::uint32_t startTick) {
+    if (!running() || startPhase != StartPhase::sending ||
+        request.command != Command::startReceiver) {
+        return;
+    }
+    const std::int32_t firstWrite = firstWriteAtMs(sequence);
+    sentTick = startTick + static_cast<std::uint32_t>(firstWrite > 0 ? firstWrite : 0);
+    formatLocalTime(host.localTime(), current.sentAt);
+    anyLineSinceSent = false;
+    startPhase = StartPhase::awaitingRestart;
+}
+
+void CampaignRunner::lineTaken(const SentenceIntake& intake, std::uint32_t tick) {
+    if (!running()) {
+        return;
+    }
+    lastLineTick = tick;
+    if (startPhase != StartPhase::sending) {
+        anyLineSinceSent = true;
+    }
+    const FixReport report = fixReportOf(intake.line());
+    switch (startPhase) {
+        case StartPhase::awaitingRestart:
+            if (report == FixReport::noFix) {
+                restarted(tick);
+            }
+            return;
+        case StartPhase::awaitingFix:
+            if (report == FixReport::fix) {
+                fixed(tick);
+            }
+            if (startPhase == StartPhase::awaitingSample &&
+                intake.lastLine().parsed == ParsedSentence::rmc) {
+                takeSample(intake);  // the fix report is itself the sample
+            }
+            return;
+        case StartPhase::awaitingSample:
+            if (intake.lastLine().parsed == ParsedSentence::rmc) {
+                takeSample(intake);
+            }
+            return;
+        default:
+            return;
+    }
+}
+
+void CampaignRunner::restarted(std::uint32_t) {
+    startPhase = StartPhase::awaitingFix;
+}
+
+// A fix later than the timeout is no fix within it.
+void CampaignRunner::fixed(std::uint32_t tick) {
+    const std::uint32_t ttff = tick - sentTick;
+    if (ttff > static_cast<std::uint32_t>(chosen.timeoutS) * 1000u) {
+        finishStart(StartOutcome::timeout, tick);
+        return;
+    }
+    current.ttffMs = ttff;
+    fixTick = tick;
+    startPhase = StartPhase::awaitingSample;
+}
+
+void CampaignRunner::takeSample(const SentenceIntake& intake) {
+    const TableSample firstBand = bandSampleOf(intake.receiverState(), 0);
+    current.usedAtFix = firstBand.used;
+    const int topFour = firstBand.topFourSum();
+    if (topFour >= 0) {
+        current.top4AtFix = topFour / 4.0;
+    }
+    GeoPoint position;
+    if (parseRmcPosition(intake.rmcFields(), &position)) {
+        current.positionAtFix = position;
+    }
+    finishStart(StartOutcome::fix, lastLineTick);
+}
+
+void CampaignRunner::finishStart(StartOutcome outcome, std::uint32_t now) {
+    current.outcome = outcome;
+    if (outcome != StartOutcome::fix) {
+        current.ttffMs.reset();
+    }
+    if (campaign.startCount < maxCampaignStarts) {
+        campaign.starts[campaign.startCount++] = current;
+    }
+    summarizeCampaign(&campaign);
+    if (campaign.startCount >= campaign.count) {
+        ending = CampaignEnd::completed;
+        return;
+    }
+    settleUntil = now + static_cast<std::uint32_t>(chosen.settleS) * 1000u;
+    startPhase = StartPhase::settling;
+}
+
+void CampaignRunner::poll(std::uint32_t now) {
+    if (!running()) {
+        return;
+    }
+    if (!host.receiverPresent()) {
+        stop(CampaignEnd::receiverGone);
+        return;
+    }
+    pollStart(now);
+}
+
+void CampaignRunner::pollStart(std::uint32_t now) {
+    switch (startPhase) {
+        case StartPhase::awaitingRestart: {
+            // Quiet since the write, or since the last line after it.
+            const std::uint32_t quietSince = anyLineSinceSent ? lastLineTick : sentTick;
+            if (reached(now, quietSince + silenceRestartMs)) {
+                restarted(quietSince + silenceRestartMs);
+            } else if (reached(now, sentTick + restartLimitMs)) {
+                finishStart(StartOutcome::noRestart, now);
+            }
+            return;
+        }
+        case StartPhase::awaitingFix:
+            if (!reached(sentTick + static_cast<std::uint32_t>(chosen.timeoutS) * 1000u, now)) {
+                finishStart(StartOutcome::timeout, now);
+            }
+            return;
+        case StartPhase::awaitingSample:
+            if (reached(now, fixTick + sampleWaitMs)) {
+                finishStart(StartOutcome::fix, now);  // fixed, but no sample came
+            }
+            return;
+        case StartPhase::settling:
+            if (reached(now, settleUntil)) {
+                beginStart(now);
+            }
+            return;
+        default:
+            return;
+    }
+}
