@@ -1,5 +1,7 @@
 #include "report_charts.h"
 
+#include "campaign_charts.h"
+
 #include "time_charts.h"
 
 void buildReportCharts(const RunReport& report, const RunStatistics& statistics,
@@ -15,4 +17,8 @@ void buildReportCharts(const RunReport& report, const RunStatistics& statistics,
     charts->scatterSummary =
         buildScatterChart(statistics.positions(), report.position, &charts->scatter);
     charts->samplesPerPoint = history.samplesPerPoint();
+    if (report.hasCampaign) {
+        buildTtffChart(report.campaign, &charts->ttff);
+        buildTtffHistogram(report.campaign, &charts->ttffHistogram);
+    }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The four charts of the report page, built from a run's report and its
+// The charts of the report page (four, and two of a campaign), built from a run's report and its
 // statistics (the history and the kept positions). Large: made once.
 
 #include "chart_display_list.h"
@@ -13,6 +13,9 @@ struct ReportCharts {
     ChartDisplayList error;
     ChartDisplayList scatter;
     ScatterSummary scatterSummary;
+    // A campaign's, when the report has one.
+    ChartDisplayList ttff;
+    ChartDisplayList ttffHistogram;
     std::int64_t samplesPerPoint = 1;  // of the history the time charts drew
 };
 

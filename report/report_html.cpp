@@ -166,7 +166,7 @@ void appendBoundsNote(std::string& out, const RunReport& report) {
     out += "Every number is defined in Skyvane's docs/run-report.md.</p>\n";
 }
 
-void appendDetails(std::string& out, const RunReport& report) {
+void appendDetails(std::string& out, const RunReport& report, const ReportCharts& charts) {
     out += "<section>\n<h2>Stream</h2>\n<div class=\"columns\">\n";
     appendStreamTable(out, report);
     appendSentenceTypesTable(out, report.lines);
@@ -174,7 +174,11 @@ void appendDetails(std::string& out, const RunReport& report) {
     appendPositionTable(out, report.position);
     out += "</section>\n";
     if (report.hasCampaign) {
-        out += "<section>\n<h2>Start campaign</h2>\n<div class=\"columns\">\n";
+        out += "<section>\n<h2>Start campaign</h2>\n<div class=\"charts\">\n";
+        appendFigure(out, "Time to first fix of each start", charts.ttff, nullptr);
+        appendFigure(out, "Times to first fix of the starts that fixed", charts.ttffHistogram,
+                     nullptr);
+        out += "</div>\n<div class=\"columns\">\n";
         appendCampaignTable(out, report.campaign);
         out += "</div>\n</section>\n";
     }
@@ -195,7 +199,7 @@ void appendReportHtml(std::string& out, const RunReport& report, const ReportCha
     appendVerdict(out, report);
     appendLimits(out, report);
     appendCharts(out, charts);
-    appendDetails(out, report);
+    appendDetails(out, report, charts);
     appendBoundsNote(out, report);
     out += "</main>\n</body>\n</html>\n";
 }
