@@ -14,88 +14,16 @@ namespace {
 constexpr std::int64_t columnLeft[] = {8, 176, 316, 456, 596};
 constexpr std::int64_t columnWidth = 136;
 constexpr int typesShown = 8;
-constexpr const char16_t* none = u"\u2014";  // a number that cannot be computed
 
-using Cell = FixedText<64>;
-
-// Appends rows of cells to the list and the text at once.
-class RowWriter {
-public:
-    RowWriter(StatisticsView* target, std::int32_t width, std::int32_t height)
-        : view(target), right(width), bottom(height) {
-        view->count = 0;
-        view->text.clear();
-    }
-
-    void cell(const char16_t* text, PanelColor color = panelBlack) {
-        const int column = cellsInRow < static_cast<int>(std::size(columnLeft))
-                               ? cellsInRow
-                               : static_cast<int>(std::size(columnLeft)) - 1;
-        const PanelBox box{columnLeft[column], top, columnLeft[column] + columnWidth,
-                           top + statisticsRowHeight};
-        if (cellsInRow > 0) {
-            view->text.append(u"\t");
-        }
-        view->text.append(text);
-        ++cellsInRow;
-        if (box.left >= right || box.top >= bottom || view->count >= StatisticsView::capacity) {
-            return;
-        }
-        DrawOp& op = view->ops[view->count++];
-        op.kind = DrawKind::text;
-        op.placement = TextPlacement::topLeft;
-        op.color = color;
-        op.box = box;
-        op.text.assign(text);
-    }
-
-    void cell(const char* ascii, PanelColor color = panelBlack) {
-        Cell text;
-        text.assignAscii(ascii);
-        cell(text.c_str(), color);
-    }
-
-    void endRow() {
-        view->text.append(u"\r\n");
-        top += statisticsRowHeight;
-        cellsInRow = 0;
-    }
-
-private:
-    StatisticsView* view;
-    std::int64_t right;
-    std::int64_t bottom;
-    std::int64_t top = 6;
-    int cellsInRow = 0;
-};
-
-// "label value", the value with `decimals` places, or the label and a dash.
-Cell named(const char* label, const std::optional<double>& value, int decimals,
-           const char* unit = "") {
-    Cell cell;
-    const char* space = label[0] != 0 ? " " : "";
-    if (!value || !std::isfinite(*value)) {
-        cell.format("%s%s", label, space);
-        cell.append(none);
-        return cell;
-    }
-    cell.format("%s%s%.*f%s", label, space, decimals, *value, unit);
-    return cell;
-}
-
-Cell counted(const char* label, std::int64_t value) {
-    Cell cell;
-    cell.format("%s %lld", label, static_cast<long long>(value));
-    return cell;
-}
+constexpr int columnCount = static_cast<int>(std::size(columnLeft));
 
 void verdictRow(const RunReport& report, RowWriter& out) {
     out.cell("Verdict");
     if (report.limitCount == 0) {
-        out.cell("PASS (no limits)", statisticsPassColor);
+        out.cell("PASS (no limits)", passColor);
     } else {
         out.cell(report.pass ? "PASS" : "FAIL",
-                 report.pass ? statisticsPassColor : statisticsFailColor);
+                 report.pass ? passColor : failColor);
     }
     out.cell(report.live ? "live run" : "recording");
     out.endRow();
@@ -103,10 +31,10 @@ void verdictRow(const RunReport& report, RowWriter& out) {
 
 void linesRow(const LinesReport& lines, RowWriter& out) {
     out.cell("Lines");
-    out.cell(counted("total", static_cast<std::int64_t>(lines.total)).c_str());
-    out.cell(counted("checksum ok", static_cast<std::int64_t>(lines.checksumOk)).c_str());
-    out.cell(counted("bad", static_cast<std::int64_t>(lines.checksumBad)).c_str());
-    out.cell(counted("absent", static_cast<std::int64_t>(lines.checksumAbsent)).c_str());
+    out.cell(namedCount("total", static_cast<std::int64_t>(lines.total)).c_str());
+    out.cell(namedCount("checksum ok", static_cast<std::int64_t>(lines.checksumOk)).c_str());
+    out.cell(namedCount("bad", static_cast<std::int64_t>(lines.checksumBad)).c_str());
+    out.cell(namedCount("absent", static_cast<std::int64_t>(lines.checksumAbsent)).c_str());
     out.endRow();
 }
 
@@ -149,19 +77,19 @@ void typeRows(const RunReport& report, RowWriter& out) {
 void epochRows(const RunReport& report, RowWriter& out) {
     const EpochsReport& epochs = report.epochs;
     out.cell("Epochs");
-    out.cell(counted("count", epochs.count).c_str());
-    out.cell(counted("fix", epochs.fix).c_str());
+    out.cell(namedCount("count", epochs.count).c_str());
+    out.cell(namedCount("fix", epochs.fix).c_str());
     const std::optional<double> percent =
         epochs.fixAvailability ? std::optional<double>(*epochs.fixAvailability * 100) : std::nullopt;
-    out.cell(named("availability", percent, 1, " %").c_str());
+    out.cell(namedValue("availability", percent, 1, " %").c_str());
     out.endRow();
     out.cell("");
     const std::optional<double> interval =
         epochs.intervalMedianMs ? std::optional<double>(static_cast<double>(*epochs.intervalMedianMs))
                                 : std::nullopt;
-    out.cell(named("interval", interval, 0, " ms").c_str());
-    out.cell(counted("gaps", epochs.gaps).c_str());
-    out.cell(counted("backwards", epochs.backwards).c_str());
+    out.cell(namedValue("interval", interval, 0, " ms").c_str());
+    out.cell(namedCount("gaps", epochs.gaps).c_str());
+    out.cell(namedCount("backwards", epochs.backwards).c_str());
     out.endRow();
     out.cell("First fix");
     const FirstFixReport& first = report.firstFix;
@@ -169,20 +97,20 @@ void epochRows(const RunReport& report, RowWriter& out) {
         return ms ? std::optional<double>(static_cast<double>(*ms) / 1000.0) : std::nullopt;
     };
     if (report.live) {
-        out.cell(named("after", seconds(first.ms), 2, " s").c_str());
+        out.cell(namedValue("after", seconds(first.ms), 2, " s").c_str());
     }
     const std::optional<double> epochsBefore =
         first.epochs ? std::optional<double>(static_cast<double>(*first.epochs)) : std::nullopt;
-    out.cell(named("epochs", epochsBefore, 0).c_str());
-    out.cell(named("receiver", seconds(first.receiverMs), 2, " s").c_str());
+    out.cell(namedValue("epochs", epochsBefore, 0).c_str());
+    out.cell(namedValue("receiver", seconds(first.receiverMs), 2, " s").c_str());
     out.endRow();
 }
 
 void signalRow(const char16_t* label, const SignalReport& signal, RowWriter& out) {
     out.cell(label);
-    out.cell(named("", signal.tracked.median, 0).c_str());
-    out.cell(named("", signal.used.median, 0).c_str());
-    out.cell(named("", signal.top4.median, 1).c_str());
+    out.cell(namedValue("", signal.tracked.median, 0).c_str());
+    out.cell(namedValue("", signal.used.median, 0).c_str());
+    out.cell(namedValue("", signal.top4.median, 1).c_str());
     out.endRow();
 }
 
@@ -206,18 +134,18 @@ void signalRows(const SignalsReport& signals, RowWriter& out) {
 
 void positionRows(const PositionReport& position, RowWriter& out) {
     out.cell("Reference");
-    out.cell(named("lat", position.reference.lat, 8).c_str());
-    out.cell(named("lon", position.reference.lon, 8).c_str());
+    out.cell(namedValue("lat", position.reference.lat, 8).c_str());
+    out.cell(namedValue("lon", position.reference.lon, 8).c_str());
     out.cell(position.reference.given ? "given" : "mean of fixes");
     out.endRow();
     out.cell("Position");
-    out.cell(counted("fixes", position.fixes).c_str());
-    out.cell(named("CEP50", position.cep50M, 3, " m").c_str());
-    out.cell(named("CEP95", position.cep95M, 3, " m").c_str());
+    out.cell(namedCount("fixes", position.fixes).c_str());
+    out.cell(namedValue("CEP50", position.cep50M, 3, " m").c_str());
+    out.cell(namedValue("CEP95", position.cep95M, 3, " m").c_str());
     out.endRow();
     out.cell("");
-    out.cell(named("2DRMS", position.drms2M, 3, " m").c_str());
-    out.cell(named("max", position.maxErrorM, 3, " m").c_str());
+    out.cell(namedValue("2DRMS", position.drms2M, 3, " m").c_str());
+    out.cell(namedValue("max", position.maxErrorM, 3, " m").c_str());
     out.endRow();
 }
 
@@ -234,9 +162,9 @@ void limitRows(const RunReport& report, RowWriter& out) {
         const LimitResult& result = report.limits[i];
         out.cell(limitKeyName(result.limit.key));
         out.cell(result.limit.value.text);
-        out.cell(named("", result.value, 3).c_str());
+        out.cell(namedValue("", result.value, 3).c_str());
         out.cell(result.pass ? "PASS" : "FAIL",
-                 result.pass ? statisticsPassColor : statisticsFailColor);
+                 result.pass ? passColor : failColor);
         out.endRow();
     }
 }
@@ -245,7 +173,7 @@ void limitRows(const RunReport& report, RowWriter& out) {
 
 void buildStatisticsView(const RunReport& report, const StatisticsViewInputs& inputs,
                          StatisticsView* view) {
-    RowWriter out(view, inputs.width, inputs.height);
+    RowWriter out(view, columnLeft, columnCount, columnWidth, inputs.width, inputs.height);
     verdictRow(report, out);
     linesRow(report.lines, out);
     typeRows(report, out);

@@ -51,7 +51,7 @@ LRESULT CStatisticsWindow::handleMessage(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT CStatisticsWindow::onInitDialog() {
-    gdi.font = createPanelFont(statisticsFontPx);
+    gdi.font = createPanelFont(textRowsFontPx);
     return 1;
 }
 

@@ -95,12 +95,12 @@ TEST(StatisticsView, ShowsTheReportInRowsWithResultsInColour) {
     EXPECT_EQ(text.back(), "skyvane.ini:4: unknown key CEP_MAX_M in [LIMITS]");
 
     ASSERT_NE(opWithText(*view, "FAIL", 0), nullptr);
-    EXPECT_EQ(opWithText(*view, "FAIL", 0)->color, statisticsFailColor);  // the verdict
-    EXPECT_EQ(opWithText(*view, "FAIL", 1)->color, statisticsFailColor);  // its limit
+    EXPECT_EQ(opWithText(*view, "FAIL", 0)->color, failColor);  // the verdict
+    EXPECT_EQ(opWithText(*view, "FAIL", 1)->color, failColor);  // its limit
     ASSERT_NE(opWithText(*view, "PASS"), nullptr);
-    EXPECT_EQ(opWithText(*view, "PASS")->color, statisticsPassColor);
+    EXPECT_EQ(opWithText(*view, "PASS")->color, passColor);
     EXPECT_EQ(opWithText(*view, "Verdict")->box.top, 6);
-    EXPECT_EQ(opWithText(*view, "Lines")->box.top, 6 + statisticsRowHeight);
+    EXPECT_EQ(opWithText(*view, "Lines")->box.top, 6 + textRowHeight);
 }
 
 // Without limits the run passes; rows below the area are left out of the
@@ -116,10 +116,10 @@ TEST(StatisticsView, ANarrowAreaDrawsWhatFitsAndTheTextKeepsEverything) {
     auto view = std::make_unique<StatisticsView>();
     StatisticsViewInputs inputs;
     inputs.width = 200;
-    inputs.height = 3 * statisticsRowHeight;
+    inputs.height = 3 * textRowHeight;
     buildStatisticsView(*report, inputs, view.get());
     EXPECT_EQ(rows(*view)[0], "Verdict\tPASS (no limits)\trecording");
-    EXPECT_EQ(opWithText(*view, "PASS (no limits)")->color, statisticsPassColor);
+    EXPECT_EQ(opWithText(*view, "PASS (no limits)")->color, passColor);
     EXPECT_GT(rows(*view).size(), 10u);
     for (std::size_t i = 0; i < view->count; ++i) {
         EXPECT_LT(view->ops[i].box.top, inputs.height);
