@@ -1,4 +1,4 @@
-#include "limits_file.h"
+#include "stats/limits_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "limits_file.h"
+#include "stats/limits_file.h"
 #include "replay_session.h"
 #include "report/report_html.h"
 #include "stats/report_json.h"
