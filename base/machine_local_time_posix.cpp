@@ -28,3 +28,20 @@ int machineUtcToLocal(const CivilTime& utc, CivilTime* local) {
     local->milliseconds = utc.milliseconds;
     return 1;
 }
+
+CivilTime machineLocalNow() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::tm parts{};
+    localtime_r(&now.tv_sec, &parts);
+    CivilTime local;
+    local.year = static_cast<std::uint16_t>(parts.tm_year + 1900);
+    local.month = static_cast<std::uint16_t>(parts.tm_mon + 1);
+    local.day = static_cast<std::uint16_t>(parts.tm_mday);
+    local.dayOfWeek = static_cast<std::uint16_t>(parts.tm_wday);
+    local.hour = static_cast<std::uint16_t>(parts.tm_hour);
+    local.minute = static_cast<std::uint16_t>(parts.tm_min);
+    local.second = static_cast<std::uint16_t>(parts.tm_sec);
+    local.milliseconds = static_cast<std::uint16_t>(now.tv_nsec / 1000000);
+    return local;
+}

@@ -62,6 +62,11 @@ int SerialConnection::close() {
     return 1;
 }
 
+bool SerialConnection::portResponds() const {
+    DWORD errors = 0;
+    return hasPort() && !replaying && ClearCommError(port, &errors, nullptr) != 0;
+}
+
 bool SerialConnection::active() const {
     return hasPort() || reopening;
 }

@@ -41,6 +41,9 @@ public:
     bool active() const;
     bool hasPort() const { return port != INVALID_HANDLE_VALUE; }
     bool isReplay() const { return replaying; }
+    // A port whose device still answers; an unplugged or vanished receiver's
+    // port refuses even a look at its state.
+    bool portResponds() const;
     // The port's device path or the replayed file's, as last opened.
     const PortPath& sourcePath() const { return path; }
 
