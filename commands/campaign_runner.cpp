@@ -62,6 +62,7 @@ int CampaignRunner::start(const CampaignSettings& settings, CommandFamily answer
     campaign.timeoutS = settings.timeoutS;
     ending = CampaignEnd::running;
     campaignStartTick = now;
+    latestTick = now;
     lastLineTick = now;
     beginStart(now);
     return 1;
@@ -70,6 +71,7 @@ int CampaignRunner::start(const CampaignSettings& settings, CommandFamily answer
 void CampaignRunner::stop(CampaignEnd why) {
     if (running()) {
         ending = why;  // the start under way is left out
+        campaignEndTick = latestTick;
         commands.dropWaitingStarts();
         summarizeCampaign(&campaign);
     }
@@ -104,6 +106,7 @@ void CampaignRunner::lineTaken(const SentenceIntake& intake, std::uint32_t tick)
         return;
     }
     lastLineTick = tick;
+    latestTick = tick;
     if (startPhase != StartPhase::sending) {
         anyLineSinceSent = true;
     }
@@ -174,6 +177,7 @@ void CampaignRunner::finishStart(StartOutcome outcome, std::uint32_t now) {
     summarizeCampaign(&campaign);
     if (campaign.startCount >= campaign.count) {
         ending = CampaignEnd::completed;
+        campaignEndTick = now;
         return;
     }
     settleUntil = now + static_cast<std::uint32_t>(chosen.settleS) * 1000u;
@@ -184,6 +188,7 @@ void CampaignRunner::poll(std::uint32_t now) {
     if (!running()) {
         return;
     }
+    latestTick = now;
     if (!host.receiverPresent()) {
         stop(CampaignEnd::receiverGone);
         return;

@@ -96,6 +96,10 @@ public:
     // The starts made, summarized; errors at fix are the run report's to add.
     const CampaignReport& report() const { return campaign; }
     std::uint32_t startedAt() const { return campaignStartTick; }
+    // How long it has run (up to its end, once it ended), at `now`.
+    std::uint32_t elapsedMs(std::uint32_t now) const {
+        return (running() ? now : campaignEndTick) - campaignStartTick;
+    }
 
 private:
     void beginStart(std::uint32_t now);
@@ -114,6 +118,8 @@ private:
     StartPhase startPhase = StartPhase::settling;
     CampaignStart current;
     std::uint32_t campaignStartTick = 0;
+    std::uint32_t campaignEndTick = 0;
+    std::uint32_t latestTick = 0;  // of the last poll or line
     std::uint32_t sentTick = 0;
     std::uint32_t lastLineTick = 0;
     std::uint32_t fixTick = 0;
