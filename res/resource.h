@@ -12,6 +12,7 @@
 #define IDD_CONTROL_PANEL 106
 #define IDD_GRAPHICS_PANEL 107
 #define IDD_STATISTICS 108
+#define IDD_CAMPAIGN 109
 
 // Control panel (dialog 106)
 #define IDC_COM_PORT 1000
@@ -48,13 +49,27 @@
 #define IDC_SAVE_REPORT 1104
 #define IDC_STAT_AREA 1105
 
+// Campaign window (dialog 109)
+#define IDC_CAMP_KIND 1110
+#define IDC_CAMP_FAMILY 1111
+#define IDC_CAMP_COUNT 1112
+#define IDC_CAMP_TIMEOUT 1113
+#define IDC_CAMP_SETTLE 1114
+#define IDC_CAMP_LAT 1115
+#define IDC_CAMP_LON 1116
+#define IDC_CAMP_START 1117
+#define IDC_CAMP_STOP 1118
+#define IDC_CAMP_AREA 1119
+
 // Menu and accelerator commands
 #define IDM_ABOUT 40001
 #define IDM_EXIT 40002
 #define IDM_SET_TIME 40004
 #define IDM_STATISTICS 40005
+#define IDM_CAMPAIGN 40006
 
 // Timers of the main window
 #define IDT_DEVICE_CHANGE 4096
 #define IDT_AUTO_SEND 4098
 #define IDT_COMMAND_STEP 4100
+#define IDT_CAMPAIGN 4101

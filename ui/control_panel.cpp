@@ -276,6 +276,26 @@ void CControlPanel::showConnectionClosed() {
     switchControls();
 }
 
+void CControlPanel::showOpenedConnection(const PortPath& port, int baudIndex) {
+    const HWND list = control(IDC_COM_PORT);
+    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t label[256] = L"";
+        PortPath entryPort;
+        if (SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) <
+                static_cast<LRESULT>(std::size(label)) &&
+            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(label)) != CB_ERR &&
+            portPathFromLabel(asText16(label), &entryPort) &&
+            lstrcmpiW(asWide(entryPort.c_str()), asWide(port.c_str())) == 0) {
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        }
+    }
+    SendMessageW(control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(baudIndex), 0);
+    connectionRunning = 1;
+    switchControls();
+}
+
 void CControlPanel::showLogRunning(bool running) {
     setChecked(IDC_LOG_FILE, running);
     enable(IDC_LOG_NAME, !running);

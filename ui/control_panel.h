@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "serial/port_discovery_win32.h"
+#include "serial/port_label.h"
 #include "ui/console_pane.h"
 #include "window/cwnd.h"
 
@@ -38,6 +39,9 @@ public:
 
     // Written by the connection toggle: 1 while a connection is open.
     void setConnectionRunning(int running) { connectionRunning = running; }
+    // The controls as after "Start GPS" with this port and rate, for a
+    // connection the command line opened.
+    void showOpenedConnection(const PortPath& port, int baudIndex);
     // The controls as after "Close GPS", for a connection that ended by itself.
     void showConnectionClosed();
     // The log's name and offset are fixed while it runs; the box shows whether it does.

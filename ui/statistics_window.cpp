@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "stats/reference_position.h"
 #include "stats/run_judge.h"
+#include "ui/text_rows_win32.h"
 #include "window/messages.h"
 
 CStatisticsWindow::~CStatisticsWindow() {
@@ -97,26 +98,11 @@ void CStatisticsWindow::refresh() {
     inputs.height = client.bottom;
     inputs.note = note.c_str();
     buildStatisticsView(judge.refresh(), inputs, view.get());
-    SetWindowTextW(area, asWide(view->text.c_str()));
-    InvalidateRect(area, nullptr, FALSE);
+    showTextRows(area, *view);
 }
 
-// Composed off screen and copied at once, as the graphics panel is.
 void CStatisticsWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
-    const RECT& box = item.rcItem;
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    const HDC memory = CreateCompatibleDC(item.hDC);
-    const HBITMAP canvas = CreateCompatibleBitmap(item.hDC, width, height);
-    const HGDIOBJ previous = SelectObject(memory, canvas);
-    const RECT all = {0, 0, width, height};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(memory, TRANSPARENT);
-    paintDrawOps(memory, view->ops, view->count, gdi);
-    BitBlt(item.hDC, box.left, box.top, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteObject(canvas);
-    DeleteDC(memory);
+    paintTextRows(item, *view, gdi);
 }
 
 // Both fields as decimal degrees; anything else leaves the reference as it was.

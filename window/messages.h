@@ -28,4 +28,7 @@ enum PrivateMessage : unsigned {
     // Sent by the statistics window: save the run report beside the program.
     // Returns 1 when saved.
     MSG_SAVE_REPORT = 2744,
+    // Sent by the campaign window's Start and Stop. Return 1 when done.
+    MSG_CAMPAIGN_START = 2745,
+    MSG_CAMPAIGN_STOP = 2746,
 };
