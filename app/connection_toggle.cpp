@@ -27,6 +27,7 @@ int CMainWindow::onConnectionToggle() {
 // Lines the reader had handed over are taken in before it ends; nothing
 // arrives once the port is closed.
 void CMainWindow::closeConnection() {
+    endCampaign(CampaignEnd::stopped);
     dropCommands();  // nothing of a running command reopens a closed port
     connection.close();
     controlPanel.flushConsole();  // a fast stream's waiting lines are shown as it ends

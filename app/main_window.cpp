@@ -82,6 +82,11 @@ LRESULT CMainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
             return 0;
         case MSG_SAVE_REPORT:
             return onSaveReport();
+        case MSG_CAMPAIGN_START:
+            return onCampaignStart();
+        case MSG_CAMPAIGN_STOP:
+            endCampaign(CampaignEnd::stopped);
+            return 1;
         default: {
             Command command;
             if (commandForMessage(message, &command)) {
@@ -94,7 +99,9 @@ LRESULT CMainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
 
 LRESULT CMainWindow::onCreate(HWND window) {
     creating = true;
-    intake.setListener(&judge.statistics());
+    intakeListeners.add(&judge.statistics());
+    intakeListeners.add(&campaign);
+    intake.setListener(&intakeListeners);
     intakeHost.setMainWindow(window);
     commandHost.setMainWindow(window);
     RECT client;
@@ -125,10 +132,11 @@ LRESULT CMainWindow::onCreate(HWND window) {
 void CMainWindow::onDestroy() {
     KillTimer(handle(), IDT_DEVICE_CHANGE);
     DeleteObject(graphicsPanel.skyBitmap());
+    endCampaign(CampaignEnd::stopped);  // its report is written before the port closes
     dropCommands();  // no step of a running command outlives the window
     connection.close();
     log.close();
-    PostQuitMessage(0);
+    PostQuitMessage(exitCode);
 }
 
 void CMainWindow::onActivate(WPARAM wParam) {
@@ -145,6 +153,9 @@ void CMainWindow::onCommand(int command) {
         }
         case IDM_STATISTICS:
             statisticsWindow.show(instance, handle());
+            break;
+        case IDM_CAMPAIGN:
+            campaignWindow.show(instance, handle());
             break;
         case IDM_EXIT:
             if (!creating) {
@@ -172,6 +183,9 @@ void CMainWindow::onTimer(UINT_PTR id) {
             break;
         case IDT_AUTO_SEND:
             SendMessageW(handle(), MSG_SEND_TEXT, 0, 0);
+            break;
+        case IDT_CAMPAIGN:
+            onCampaignTimer();
             break;
         case IDT_COMMAND_STEP:
             // A window timer fires until killed; the next step sets its own.
@@ -221,8 +235,12 @@ int CMainWindow::onLineReady(LPARAM lParam) {
 }
 
 bool CMainWindow::takeDialogMessage(MSG* message) {
-    const HWND statistics = statisticsWindow.handle();
-    return statistics != nullptr && IsDialogMessageW(statistics, message);
+    for (const HWND dialog : {statisticsWindow.handle(), campaignWindow.handle()}) {
+        if (dialog != nullptr && IsDialogMessageW(dialog, message)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A new run of the statistics, shown at once when the window is open.
@@ -234,12 +252,7 @@ void CMainWindow::startRun(RunSource source) {
 void CMainWindow::readSettings() {
     const Settings settings = readSettingsFile();
     graphicsPanel.setViews(settings.views);
-    const JudgingSettings judging = readJudgingSettings();
-    judge.setLimits(judging.limits);
-    if (!statisticsWindow.hasOwnReference()) {
-        judge.setReference(judging.reference);
-    }
-    statisticsWindow.setNote(judging.problem.c_str());
+    applyJudgingSettings();
     if (settings.defaultBaudRate != 0) {
         // 1 to 8 selects that rate. Any other value clears the selection, so a
         // start then fails cleanly: asked for an item it does not hold, the
@@ -249,4 +262,17 @@ void CMainWindow::readSettings() {
         SendMessageW(controlPanel.control(IDC_BAUD_RATE), CB_SETCURSEL, static_cast<WPARAM>(item),
                      0);
     }
+}
+
+// Limits and reference from skyvane.ini, unless the command line or a
+// campaign gave their own.
+void CMainWindow::applyJudgingSettings() {
+    const JudgingSettings judging = readJudgingSettings();
+    if (!limitsFromCommandLine) {
+        judge.setLimits(judging.limits);
+    }
+    if (!statisticsWindow.hasOwnReference() && !referenceFromCampaign) {
+        judge.setReference(judging.reference);
+    }
+    statisticsWindow.setNote(judging.problem.c_str());
 }

@@ -5,14 +5,23 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "app/window_campaign_host.h"
 #include "app/window_command_host.h"
 #include "app/window_intake_host.h"
+#include "commands/campaign_command_line.h"
+#include "commands/campaign_runner.h"
 #include "commands/command_set.h"
+#include "nmea/intake_fan_out.h"
 #include "nmea/receiver_state.h"
 #include "nmea/sentence_intake.h"
 #include "serial/connection_win32.h"
 #include "serial/log_file_win32.h"
+#include "serial/log_path.h"
+#include "stats/report_file_name.h"
 #include "stats/run_judge.h"
+#include "ui/campaign_window.h"
 #include "ui/control_panel.h"
 #include "ui/graphics_panel.h"
 #include "ui/statistics_window.h"
@@ -27,6 +36,11 @@ public:
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // Gives a modeless window's keys (Tab, Enter) to it; true when it took the message.
     bool takeDialogMessage(MSG* message);
+    // Opens the port and begins the campaign a lab's script asked for; the
+    // program ends with the campaign. Returns 1 when it began, else 0, and
+    // exitStatus() says why.
+    int runCampaignFromCommandLine(const CampaignCommandLine& line);
+    int exitStatus() const { return exitCode; }
 
 private:
     LRESULT onCreate(HWND window);
@@ -37,6 +51,7 @@ private:
     LRESULT onDeviceChange(WPARAM event);
     int onLineReady(LPARAM lParam);
     void readSettings();
+    void applyJudgingSettings();
     int onConnectionToggle();
     int startConnection();
     int openSource(const char16_t* label, int baudIndex);
@@ -45,6 +60,14 @@ private:
     int onLogStart();
     int onLogStop();
     int onSaveReport();
+    int writeReportFiles(const LogPath& stem, const RunReport& report);
+    static int stemBesideProgram(const ReportBaseName& name, LogPath* stem);
+    int onCampaignStart();
+    int beginCampaign(const CampaignSettings& settings, const std::optional<GeoPoint>& reference);
+    void onCampaignTimer();
+    void endCampaign(CampaignEnd why);
+    void finishCampaign();
+    int saveCampaignReport(const RunReport& report, FixedText<256>* saved);
     void startRun(RunSource source);
     void refuseLogStart(bool reportError);
     int onReceiverCommand(Command command);
@@ -74,4 +97,17 @@ private:
     CommandSet commands{commandHost, state};
     bool commandTimerArmed = false;
     DWORD commandTimerDue = 0;
+    // The intake tells the statistics, then a campaign that runs.
+    IntakeFanOut intakeListeners;
+    WindowCampaignHost campaignHost{connection};
+    CampaignRunner campaign{commands, campaignHost};
+    CCampaignWindow campaignWindow{campaign, judge};
+    // A campaign's reference holds over skyvane.ini's while it is judged.
+    bool referenceFromCampaign = false;
+    // A campaign from the command line: its limits hold over skyvane.ini's,
+    // its report goes where it said, and the program ends with it.
+    bool commandLineCampaign = false;
+    bool limitsFromCommandLine = false;
+    LogPath commandLineStem;
+    int exitCode = 0;
 };

@@ -10,7 +10,9 @@ int CMainWindow::onReceiverCommand(Command command) {
     const int result = commands.request(command, GetTickCount());
     scheduleCommandSteps();
     const bool reset = command == Command::coldStart || command == Command::factoryReset;
-    if (result && reset && connection.hasPort() && !connection.isReplay()) {
+    // A campaign's run goes on: its report covers every start it makes.
+    if (result && reset && connection.hasPort() && !connection.isReplay() &&
+        !campaign.running()) {
         startRun(RunSource::live);
     }
     return result;

@@ -1,6 +1,6 @@
-// "Save Report" of the statistics window: the run report as JSON and as an
-// HTML page beside the program, named after the running log or the local
-// date and time.
+// The run report on disk: JSON and a self-contained HTML page (and a
+// campaign's starts as CSV), from "Save Report", at a campaign's end, and
+// for a campaign run from the command line.
 
 #include <iterator>
 #include <memory>
@@ -9,8 +9,9 @@
 #include "app/main_window.h"
 #include "base/machine_local_time.h"
 #include "base/wide_win32.h"
-#include "serial/log_path.h"
 #include "report/report_html.h"
+#include "serial/log_path.h"
+#include "stats/campaign_csv.h"
 #include "stats/report_file_name.h"
 #include "stats/report_json.h"
 
@@ -33,19 +34,6 @@ int writeWholeFile(const wchar_t* path, const std::string& text) {
     return 1;
 }
 
-CivilTime localNow() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    CivilTime time;
-    time.year = now.wYear;
-    time.month = now.wMonth;
-    time.day = now.wDay;
-    time.hour = now.wHour;
-    time.minute = now.wMinute;
-    time.second = now.wSecond;
-    return time;
-}
-
 // The page names what was measured: the port or the replayed file, in UTF-8.
 void appendSourceName(const PortPath& path, char (&name)[600]) {
     name[0] = 0;
@@ -56,25 +44,16 @@ void appendSourceName(const PortPath& path, char (&name)[600]) {
     }
 }
 
-int writeReportFile(const char16_t* executable, const ReportBaseName& name, const char* suffix,
-                    const std::string& text) {
+int writeBeside(const LogPath& stem, const char16_t* suffix, const std::string& text) {
     LogPath path;
-    return buildPathBeside(executable, name.c_str(), suffix, &path) == LogPathResult::ok &&
-           writeWholeFile(asWide(path.c_str()), text);
+    path.assign(stem.c_str());
+    path.append(suffix);
+    return path.length() + 1 < LogPath::capacity && writeWholeFile(asWide(path.c_str()), text);
 }
 
 }  // namespace
 
-int CMainWindow::onSaveReport() {
-    wchar_t executable[260] = L"";
-    const DWORD length = GetModuleFileNameW(nullptr, executable,
-                                            static_cast<DWORD>(std::size(executable)));
-    if (length == 0 || length >= std::size(executable)) {
-        return 0;
-    }
-    const ReportBaseName name =
-        reportBaseName(log.isOpen() ? logName.c_str() : u"", localNow());
-    const RunReport& report = judge.refresh();
+int CMainWindow::writeReportFiles(const LogPath& stem, const RunReport& report) {
     std::string json;
     appendReportJson(json, report);
     auto charts = std::make_unique<ReportCharts>();
@@ -85,8 +64,31 @@ int CMainWindow::onSaveReport() {
     page.source = source;
     std::string html;
     appendReportHtml(html, report, *charts, page);
-    if (!writeReportFile(asText16(executable), name, ".json", json) ||
-        !writeReportFile(asText16(executable), name, ".html", html)) {
+    if (!writeBeside(stem, u".json", json) || !writeBeside(stem, u".html", html)) {
+        return 0;
+    }
+    if (report.hasCampaign) {
+        std::string csv;
+        appendCampaignCsv(csv, report.campaign);
+        return writeBeside(stem, u".csv", csv);
+    }
+    return 1;
+}
+
+// Beside the program, under the name: the path without its suffixes.
+int CMainWindow::stemBesideProgram(const ReportBaseName& name, LogPath* stem) {
+    wchar_t executable[260] = L"";
+    const DWORD length = GetModuleFileNameW(nullptr, executable,
+                                            static_cast<DWORD>(std::size(executable)));
+    return length > 0 && length < std::size(executable) &&
+           buildPathBeside(asText16(executable), name.c_str(), "", stem) == LogPathResult::ok;
+}
+
+int CMainWindow::onSaveReport() {
+    const ReportBaseName name =
+        reportBaseName(log.isOpen() ? logName.c_str() : u"", machineLocalNow());
+    LogPath stem;
+    if (!stemBesideProgram(name, &stem) || !writeReportFiles(stem, judge.refresh())) {
         return 0;
     }
     FixedText<256> saved;
