@@ -10,6 +10,7 @@ struct Chunk {
     std::uint8_t bytes[capacity];
     std::size_t length = 0;
     bool endsLine = false;
+    bool startsEpoch = false;  // the first line of a navigation epoch, where known
 };
 
 class LineSource {

@@ -95,6 +95,47 @@ public:
     void restart(Micros) override {}
 };
 
+// An epoch late by more than one period (the receiver was silent, or paused) starts
+// the count again rather than catching up in a burst.
+class EpochPacer final : public Pacer {
+public:
+    EpochPacer(int epochsPerSecond, long baud)
+        : period(microsPerSecond / std::max(1, epochsPerSecond)), bytes(makeBaudPacer(baud)) {}
+
+    void lineAhead(bool startsEpoch) override { epochAhead = startsEpoch; }
+    std::size_t allowance(Micros now, std::size_t remaining, bool atLineStart) override {
+        lastNow = now;
+        if (atLineStart && epochAhead && now < nextEpoch) {
+            return 0;
+        }
+        return bytes->allowance(now, remaining, atLineStart);
+    }
+    void spend(std::size_t count, bool atLineStart) override {
+        if (atLineStart && epochAhead) {
+            nextEpoch = lastEpochDue(nextEpoch) + period;
+            epochAhead = false;
+        }
+        bytes->spend(count, atLineStart);
+    }
+    Micros nextChance(Micros now) const override {
+        return epochAhead && now < nextEpoch ? nextEpoch : bytes->nextChance(now);
+    }
+    void restart(Micros now) override {
+        nextEpoch = now;
+        lastNow = now;
+        bytes->restart(now);
+    }
+
+private:
+    Micros lastEpochDue(Micros due) const { return lastNow - due > period ? lastNow : due; }
+
+    Micros period;
+    std::unique_ptr<Pacer> bytes;
+    Micros nextEpoch = 0;
+    Micros lastNow = 0;
+    bool epochAhead = false;
+};
+
 }  // namespace
 
 std::unique_ptr<Pacer> makeBaudPacer(long baud) {
@@ -103,6 +144,10 @@ std::unique_ptr<Pacer> makeBaudPacer(long baud) {
 
 std::unique_ptr<Pacer> makeLinePacer(double linesPerSecond) {
     return std::make_unique<LinePacer>(linesPerSecond);
+}
+
+std::unique_ptr<Pacer> makeEpochPacer(int epochsPerSecond, long baud) {
+    return std::make_unique<EpochPacer>(epochsPerSecond, baud);
 }
 
 std::unique_ptr<Pacer> makeUnlimitedPacer() {

@@ -20,6 +20,8 @@ public:
     virtual Micros nextChance(Micros now) const = 0;
     // Forgets earned credit: streaming (re)starts now.
     virtual void restart(Micros now) = 0;
+    // The next line of the source is about to go.
+    virtual void lineAhead(bool /*startsEpoch*/) {}
 };
 
 // Bytes at baud / 10 per second (start bit, 8 data bits, stop bit), released in
@@ -28,6 +30,10 @@ std::unique_ptr<Pacer> makeBaudPacer(long baud);
 
 // Whole lines at a fixed rate, each line written as soon as its turn comes.
 std::unique_ptr<Pacer> makeLinePacer(double linesPerSecond);
+
+// A receiver navigating at `epochsPerSecond`: each epoch's first line waits for the
+// epoch's time, and every byte goes at the baud rate.
+std::unique_ptr<Pacer> makeEpochPacer(int epochsPerSecond, long baud);
 
 // As fast as the reader drains the pseudo-terminal.
 std::unique_ptr<Pacer> makeUnlimitedPacer();

@@ -56,6 +56,7 @@ bool ScenarioSource::next(Chunk& chunk) {
         }
         ++epochsProduced;
     }
+    chunk.startsEpoch = position == 0;
     const std::size_t lineFeed = epoch.find('\n', position);
     const std::size_t lineEnd = lineFeed == std::string::npos ? epoch.size() : lineFeed + 1;
     const std::size_t length = std::min(lineEnd - position, Chunk::capacity);

@@ -9,7 +9,8 @@
 
 const char simUsage[] =
     "usage: skyvane-sim-receiver --link PATH (--recording FILE | --scenario SECONDS\n"
-    "         [--seed N] [--fix-after SECONDS]) [--baud B | --lines-per-second R | --unpaced]\n"
+    "         [--seed N] [--fix-after SECONDS] [--rate HZ]) [--baud B | --lines-per-second R |\n"
+    "         --unpaced]\n"
     "         [--loop] [--received FILE] [--sent FILE] [--while-closed hold|run]\n"
     "         [--open-delay-ms MS] [--family none|psrf|pmtk|pair|at|ubx]\n"
     "         [--ttff KIND=S[,S...]]... [--ttff-seed N] [--never-fix]\n"
@@ -42,7 +43,8 @@ bool takesValue(const char* arg) {
         "--link",      "--recording",    "--scenario",         "--seed",
         "--fix-after", "--baud",         "--lines-per-second", "--received",
         "--sent",      "--while-closed", "--open-delay-ms",    "--family",
-        "--ttff",      "--ttff-seed",    "--ignore-start",     "--restart"};
+        "--ttff",      "--ttff-seed",    "--ignore-start",     "--restart",
+        "--rate"};
     for (const char* name : valued) {
         if (is(arg, name)) {
             return true;
@@ -82,6 +84,14 @@ int parseScenarioValue(const char* name, const char* value, SimOptions* options,
         }
         options->useScenario = true;
         options->scenario.seconds = static_cast<int>(number);
+        return 1;
+    }
+    if (is(name, "--rate")) {
+        if (!parseWholeNumber(value, 1, 10, &number)) {
+            return fail(error, "--rate needs 1, 2, 4, 5 or 10 epochs per second");
+        }
+        options->scenario.epochsPerSecond = static_cast<int>(number);
+        options->realTime = true;
         return 1;
     }
     if (is(name, "--seed")) {
@@ -138,7 +148,8 @@ int parseValue(const char* name, const char* value, SimOptions* options, const c
     if (is(name, "--baud") || is(name, "--lines-per-second")) {
         return parsePace(name, value, options, error);
     }
-    if (is(name, "--scenario") || is(name, "--seed") || is(name, "--fix-after")) {
+    if (is(name, "--scenario") || is(name, "--seed") || is(name, "--fix-after") ||
+        is(name, "--rate")) {
         return parseScenarioValue(name, value, options, error);
     }
     if (is(name, "--while-closed")) {

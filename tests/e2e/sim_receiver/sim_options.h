@@ -22,6 +22,8 @@ struct SimOptions {
     PaceKind pace = PaceKind::baud;
     long baud = 115200;
     double linesPerSecond = 0;
+    // --rate: a scenario in real time, each epoch at its time (at the baud pace only).
+    bool realTime = false;
     bool loop = false;
     const char* receivedPath = nullptr;
     const char* sentPath = nullptr;

@@ -34,7 +34,9 @@ Simulator::Simulator(const SimOptions& chosen, std::unique_ptr<LineSource> sourc
       link(chosen.linkPath),
       replyPolicy(std::move(policy)),
       transmitter(std::move(source),
-                  chosen.pace == PaceKind::baud    ? makeBaudPacer(chosen.baud)
+                  chosen.pace == PaceKind::baud && chosen.realTime
+                      ? makeEpochPacer(chosen.scenario.epochsPerSecond, chosen.baud)
+                  : chosen.pace == PaceKind::baud  ? makeBaudPacer(chosen.baud)
                   : chosen.pace == PaceKind::lines ? makeLinePacer(chosen.linesPerSecond)
                                                    : makeUnlimitedPacer(),
                   chosen.loop, sentLog),

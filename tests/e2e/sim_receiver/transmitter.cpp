@@ -22,6 +22,7 @@ Transmitter::Transmitter(std::unique_ptr<LineSource> lineSource, std::unique_ptr
     : source(std::move(lineSource)), pacer(std::move(linePacer)), loop(loopAtEnd), sentLog(log) {}
 
 bool Transmitter::nextFromSource() {
+    chunk.startsEpoch = false;
     if (source->next(chunk)) {
         return true;
     }
@@ -46,13 +47,23 @@ bool Transmitter::refill() {
         return false;
     }
     allSent = false;
+    pacer->lineAhead(chunk.startsEpoch);
     return true;
+}
+
+bool Transmitter::withoutFixAt(Micros now) {
+    if (chunk.startsEpoch && !chunkIsReply) {
+        sourceHasEpochs = true;
+        epochWithoutFix = gate.withholdsFix(now);
+    }
+    return sourceHasEpochs ? epochWithoutFix : gate.withholdsFix(now);
 }
 
 // Only a line that fits one chunk is changed, as its first byte goes out; a longer one is
 // no sentence that reports a fix.
 void Transmitter::withholdFixAt(Micros now) {
-    if (chunkIsReply || continuesLine || !chunk.endsLine || !gate.withholdsFix(now)) {
+    const bool withheld = withoutFixAt(now);
+    if (chunkIsReply || continuesLine || !chunk.endsLine || !withheld) {
         return;
     }
     std::uint8_t changed[Chunk::capacity];

@@ -57,6 +57,7 @@ private:
     bool refill();
     bool nextFromSource();
     void withholdFixAt(Micros now);
+    bool withoutFixAt(Micros now);
     void account(std::size_t written, bool heard);
 
     std::unique_ptr<LineSource> source;
@@ -69,6 +70,9 @@ private:
     std::size_t offset = 0;
     bool chunkIsReply = false;
     bool continuesLine = false;  // the current chunk is the middle or end of a long line
+    // A source of whole epochs has a fix or not for a whole epoch, as a receiver reports.
+    bool sourceHasEpochs = false;
+    bool epochWithoutFix = false;
     bool outputFull = false;
     bool allSent = false;
     TransmitCounters sentCounters;
