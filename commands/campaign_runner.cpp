@@ -121,15 +121,12 @@ void CampaignRunner::lineTaken(const SentenceIntake& intake, std::uint32_t tick)
             if (report == FixReport::fix) {
                 fixed(tick);
             }
-            if (startPhase == StartPhase::awaitingSample &&
-                intake.lastLine().parsed == ParsedSentence::rmc) {
-                takeSample(intake);  // the fix report is itself the sample
+            if (startPhase == StartPhase::awaitingSample) {
+                sampleAfterFix(intake, report);  // the fix report may be the first sample
             }
             return;
         case StartPhase::awaitingSample:
-            if (intake.lastLine().parsed == ParsedSentence::rmc) {
-                takeSample(intake);
-            }
+            sampleAfterFix(intake, report);
             return;
         default:
             return;
@@ -149,21 +146,41 @@ void CampaignRunner::fixed(std::uint32_t tick) {
     }
     current.ttffMs = ttff;
     fixTick = tick;
+    fixGsaTaken = false;
+    samplesSinceFix = 0;
     startPhase = StartPhase::awaitingSample;
 }
 
-void CampaignRunner::takeSample(const SentenceIntake& intake) {
+// Most receivers lead an epoch with its RMC: the sample at the RMC that
+// reports the fix still holds the used marks of the epoch before, which had
+// none. The signal figures wait for a GSA that reports the fix, or for the
+// next sample at the latest; the position is the first sample's.
+void CampaignRunner::sampleAfterFix(const SentenceIntake& intake, FixReport report) {
+    const ParsedSentence parsed = intake.lastLine().parsed;
+    if (parsed == ParsedSentence::gsa && report == FixReport::fix) {
+        fixGsaTaken = true;
+    }
+    if (parsed != ParsedSentence::rmc) {
+        return;
+    }
+    ++samplesSinceFix;
+    GeoPoint position;
+    if (!current.positionAtFix && parseRmcPosition(intake.rmcFields(), &position)) {
+        current.positionAtFix = position;
+    }
+    if (fixGsaTaken || samplesSinceFix >= 2) {
+        takeSignals(intake);
+        finishStart(StartOutcome::fix, lastLineTick);
+    }
+}
+
+void CampaignRunner::takeSignals(const SentenceIntake& intake) {
     const TableSample firstBand = bandSampleOf(intake.receiverState(), 0);
     current.usedAtFix = firstBand.used;
     const int topFour = firstBand.topFourSum();
     if (topFour >= 0) {
         current.top4AtFix = topFour / 4.0;
     }
-    GeoPoint position;
-    if (parseRmcPosition(intake.rmcFields(), &position)) {
-        current.positionAtFix = position;
-    }
-    finishStart(StartOutcome::fix, lastLineTick);
 }
 
 void CampaignRunner::finishStart(StartOutcome outcome, std::uint32_t now) {

@@ -9,14 +9,16 @@
 // first no-fix report after the write, or after a second without any line
 // (no restart within 10 s: noRestart); the fix is its first fix report after
 // the restart (none within the timeout of the write: timeout); the first
-// sample at or after the fix gives the used count, the top-4 strength and the
-// position; then, after the settle time, the next start.
+// sample at or after the fix gives the position, and the first whose state
+// holds the fix's GSA the used count and the top-4 strength; then, after the
+// settle time, the next start.
 
 #include <cstdint>
 
 #include "base/civil_time.h"
 #include "command_runner.h"
 #include "nmea/command_family.h"
+#include "nmea/fix_report.h"
 #include "nmea/sentence_intake.h"
 #include "stats/campaign_report.h"
 
@@ -105,7 +107,8 @@ private:
     void beginStart(std::uint32_t now);
     void restarted(std::uint32_t tick);
     void fixed(std::uint32_t tick);
-    void takeSample(const SentenceIntake& intake);
+    void sampleAfterFix(const SentenceIntake& intake, FixReport report);
+    void takeSignals(const SentenceIntake& intake);
     void finishStart(StartOutcome outcome, std::uint32_t now);
     void pollStart(std::uint32_t now);
 
@@ -125,4 +128,6 @@ private:
     std::uint32_t fixTick = 0;
     std::uint32_t settleUntil = 0;
     bool anyLineSinceSent = false;
+    bool fixGsaTaken = false;  // a GSA reporting the fix, since the fix
+    int samplesSinceFix = 0;
 };

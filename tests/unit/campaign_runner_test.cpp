@@ -64,16 +64,24 @@ struct CampaignBench {
         bytes.push_back('\0');
         intake->onLine(LineBytes{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
     }
-    // One epoch: satellites in view and used on L1, then the RMC, fixed or not.
+    // One epoch, led by its RMC as most receivers send it, or ended by it.
+    bool rmcFirst = true;
     void epoch(std::uint32_t ms, bool fix) {
+        const std::string rmc =
+            checked(fix ? "$GNRMC,083015.00,A,2502.34560,N,12134.56780,E,0.0,0.0,061226,,,A"
+                        : "$GNRMC,083015.00,V,,,,,,,061226,,,N");
+        if (rmcFirst) {
+            line(ms, rmc);
+            line(ms, checked("$GNGGA,083015.00,,,,,0,04,,,,,,,"));
+        }
         line(ms, checked("$GPGSV,1,1,04,05,40,083,46,07,17,308,41,09,07,344,39,12,22,228,45,1"));
         line(ms, checked(fix ? "$GNGSA,A,3,05,07,09,,,,,,,,,,1.6,0.9,1.3,1"
                              : "$GNGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99,1"));
-        line(ms, checked(fix ? "$GNRMC,083015.00,A,2502.34560,N,12134.56780,E,0.0,0.0,061226,,,A"
-                             : "$GNRMC,083015.00,V,,,,,,,061226,,,N"));
+        if (!rmcFirst) {
+            line(ms, rmc);
+        }
     }
-    // A fix reported at `ms`, and the next epoch's sample: the line after the
-    // title's first fix goes unparsed, so the sample may be the next one.
+    // A fix reported at `ms`, and the next epoch, whose sample holds it.
     void fixAt(std::uint32_t ms) {
         epoch(ms, true);
         epoch(ms + 100, true);
@@ -145,9 +153,13 @@ TEST(CampaignRunner, RestartsFixesAndTimeOutsOnAVirtualClock) {
     bench->until(s1 + 31300 + 2000);
     const std::uint32_t s2 = bench->now;
     EXPECT_EQ(bench->writeTimes().back(), s2);
+    // This receiver ends its epochs with the RMC: the fix's GSA comes first.
+    bench->rmcFirst = false;
     bench->until(s2 + 1500);
     bench->epochs(s2 + 1500, s2 + 4500, false);
     bench->fixAt(s2 + 4500);
+    EXPECT_EQ(bench->runner.report().starts[1].usedAtFix, 3);
+    EXPECT_EQ(bench->runner.report().starts[1].top4AtFix, (46 + 45 + 41 + 39) / 4.0);
     // 3: a receiver that keeps its fix never restarts: noRestart after 10 s.
     bench->until(bench->now + 2000);
     const std::uint32_t s3 = bench->writeTimes().back();
