@@ -6,9 +6,8 @@
 
 namespace {
 
-constexpr std::int64_t columnLeft[] = {8, 128, 298, 398, 498};
+constexpr std::int64_t columnLeft[] = {8, 128, 308, 418, 528};
 constexpr int columnCount = static_cast<int>(std::size(columnLeft));
-constexpr std::int64_t columnWidth = 160;
 
 const char* phaseText(StartPhase phase) {
     switch (phase) {
@@ -148,7 +147,7 @@ void startRows(const CampaignReport& campaign, RowWriter& out) {
 
 void buildCampaignView(const CampaignRunner& runner, const RunReport& report,
                        const CampaignViewInputs& inputs, CampaignView* view) {
-    RowWriter out(view, columnLeft, columnCount, columnWidth, inputs.width, inputs.height);
+    RowWriter out(view, columnLeft, columnCount, inputs.width, inputs.height);
     if (inputs.note != nullptr && inputs.note[0] != 0) {
         out.cell(inputs.note);
         out.endRow();

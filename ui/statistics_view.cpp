@@ -12,7 +12,6 @@ namespace {
 
 // A label column wide enough for the limits' names, then four of values.
 constexpr std::int64_t columnLeft[] = {8, 176, 316, 456, 596};
-constexpr std::int64_t columnWidth = 136;
 constexpr int typesShown = 8;
 
 constexpr int columnCount = static_cast<int>(std::size(columnLeft));
@@ -173,7 +172,7 @@ void limitRows(const RunReport& report, RowWriter& out) {
 
 void buildStatisticsView(const RunReport& report, const StatisticsViewInputs& inputs,
                          StatisticsView* view) {
-    RowWriter out(view, columnLeft, columnCount, columnWidth, inputs.width, inputs.height);
+    RowWriter out(view, columnLeft, columnCount, inputs.width, inputs.height);
     verdictRow(report, out);
     linesRow(report.lines, out);
     typeRows(report, out);

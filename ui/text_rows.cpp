@@ -7,20 +7,16 @@ constexpr const char16_t* none = u"\u2014";  // a number that cannot be computed
 }  // namespace
 
 RowWriter::RowWriter(TextRowsView* target, const std::int64_t* columnLeft, int columns,
-                     std::int64_t columnWidth, std::int32_t width, std::int32_t height)
-    : view(target),
-      lefts(columnLeft),
-      columnCount(columns),
-      cellWidth(columnWidth),
-      right(width),
-      bottom(height) {
+                     std::int32_t width, std::int32_t height)
+    : view(target), lefts(columnLeft), columnCount(columns), right(width), bottom(height) {
     view->count = 0;
     view->text.clear();
 }
 
 void RowWriter::cell(const char16_t* text, PanelColor color) {
     const int column = cellsInRow < columnCount ? cellsInRow : columnCount - 1;
-    const PanelBox box{lefts[column], top, lefts[column] + cellWidth, top + textRowHeight};
+    const std::int64_t cellRight = column + 1 < columnCount ? lefts[column + 1] - columnGap : right;
+    const PanelBox box{lefts[column], top, cellRight, top + textRowHeight};
     if (cellsInRow > 0) {
         view->text.append(u"\t");
     }
@@ -29,6 +25,7 @@ void RowWriter::cell(const char16_t* text, PanelColor color) {
     if (box.left >= right || box.top >= bottom || view->count >= TextRowsView::capacity) {
         return;
     }
+    lastOpOfRow = static_cast<std::ptrdiff_t>(view->count);
     DrawOp& op = view->ops[view->count++];
     op.kind = DrawKind::text;
     op.placement = TextPlacement::topLeft;
@@ -43,7 +40,13 @@ void RowWriter::cell(const char* ascii, PanelColor color) {
     cell(text.c_str(), color);
 }
 
+// A row's last cell has the rest of the row: a long note or state is not cut
+// at a column nobody writes in.
 void RowWriter::endRow() {
+    if (lastOpOfRow >= 0) {
+        view->ops[lastOpOfRow].box.right = right;
+        lastOpOfRow = -1;
+    }
     view->text.append(u"\r\n");
     top += textRowHeight;
     cellsInRow = 0;

@@ -28,12 +28,13 @@ using Cell = FixedText<64>;
 
 // Appends rows of cells to the view's list and text at once. Cells go into
 // the columns in turn; one past the last column stays in the last. A cell
-// below or right of the area is kept in the text only.
+// below or right of the area is kept in the text only. A cell reaches to the
+// next column, the row's last one to the area's right edge.
 class RowWriter {
 public:
-    // `columnLeft` (ascending, `columns` of them) and each cell's width.
+    // `columnLeft`: ascending, `columns` of them.
     RowWriter(TextRowsView* target, const std::int64_t* columnLeft, int columns,
-              std::int64_t columnWidth, std::int32_t width, std::int32_t height);
+              std::int32_t width, std::int32_t height);
 
     void cell(const char16_t* text, PanelColor color = panelBlack);
     void cell(const char* ascii, PanelColor color = panelBlack);
@@ -43,11 +44,12 @@ private:
     TextRowsView* view;
     const std::int64_t* lefts;
     int columnCount;
-    std::int64_t cellWidth;
     std::int64_t right;
     std::int64_t bottom;
     std::int64_t top = 6;
     int cellsInRow = 0;
+    std::ptrdiff_t lastOpOfRow = -1;  // the row's last drawn cell, if any
+    static constexpr std::int64_t columnGap = 4;
 };
 
 // "label value" with `decimals` places (and a unit), or the label and a dash

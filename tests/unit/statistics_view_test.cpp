@@ -101,6 +101,10 @@ TEST(StatisticsView, ShowsTheReportInRowsWithResultsInColour) {
     EXPECT_EQ(opWithText(*view, "PASS")->color, passColor);
     EXPECT_EQ(opWithText(*view, "Verdict")->box.top, 6);
     EXPECT_EQ(opWithText(*view, "Lines")->box.top, 6 + textRowHeight);
+    // A cell reaches the next column; a row's last one, the note, the right edge.
+    EXPECT_EQ(opWithText(*view, "Verdict")->box.right, 176 - 4);
+    EXPECT_EQ(opWithText(*view, "skyvane.ini:4: unknown key CEP_MAX_M in [LIMITS]")->box.right,
+              760);
 }
 
 // Without limits the run passes; rows below the area are left out of the
