@@ -167,10 +167,10 @@ class Bench:
         self.receivers.append(receiver)
         return receiver
 
-    def start_program(self, wait_for_window=True, wine_debug=None):
+    def start_program(self, wait_for_window=True, wine_debug=None, args=()):
         """Starts the program from a copy in the scenario's folder, which is also its
         working folder: its settings file and its log file live there. `wine_debug`
-        (a WINEDEBUG value) makes Wine trace into program.out."""
+        (a WINEDEBUG value) makes Wine trace into program.out; `args` go on its command line."""
         if self.settings is not None:
             with open(self._path("skyvane.ini"), "w", encoding="ascii", newline="\r\n") as ini:
                 ini.write(self.settings)
@@ -179,7 +179,7 @@ class Bench:
         env = dict(self.env, WINEDEBUG=wine_debug) if wine_debug else self.env
         with open(self._path("program.out"), "wb") as out:
             self.program_process = subprocess.Popen(
-                ["wine", program], cwd=self.folder, env=env, stdout=out,
+                ["wine", program, *args], cwd=self.folder, env=env, stdout=out,
                 stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         if wait_for_window:
             self._timed("program_window", lambda: self.probe.wait_window())

@@ -10,12 +10,13 @@ class SimReceiver:
     def __init__(self, binary, link, folder, recording=None, scenario_seconds=None, seed=None,
                  fix_after=None, baud=None, lines_per_second=None, unpaced=False, loop=False,
                  while_closed="hold", open_delay_ms=300, family=None, ttff=None, ttff_seed=None,
-                 never_fix=False, ignore_start=(), restart=None, name="receiver"):
+                 never_fix=False, ignore_start=(), restart=None, rate=None, name="receiver"):
         """name: the prefix of its files in the folder (<name>-got.jsonl, <name>-sent.bin).
         family: whose commands it answers (psrf, pmtk, pair, at, ubx); None: it stays silent.
         ttff: {"cold": [31.2, 28.9], "hot": [1.1]}, the seconds to the fix after each start of
         a kind; ttff_seed: draw them for the other kinds; never_fix: no fix after a start;
-        ignore_start: kinds it ignores; restart: "nofix" or "silent" (a silent second first)."""
+        ignore_start: kinds it ignores; restart: "nofix" or "silent" (a silent second first);
+        rate: the scenario's epochs per second, sent in real time at the baud pace."""
         self.link = link
         self.received_path = os.path.join(folder, f"{name}-got.jsonl")
         self.sent_path = os.path.join(folder, f"{name}-sent.bin")
@@ -29,6 +30,8 @@ class SimReceiver:
                 argv += ["--seed", str(seed)]
             if fix_after is not None:
                 argv += ["--fix-after", str(fix_after)]
+            if rate is not None:
+                argv += ["--rate", str(rate)]
         if unpaced:
             argv.append("--unpaced")
         elif lines_per_second is not None:

@@ -42,6 +42,11 @@ HWND ProbeSession::control(int id) const {
             return inPanel;
         }
     }
-    const HWND statistics = findProcessDialog(targetWindows.processId, L"Statistics");
-    return statistics != nullptr ? GetDlgItem(statistics, id) : nullptr;
+    for (const wchar_t* caption : {L"Statistics", L"Campaign"}) {
+        const HWND dialog = findProcessDialog(targetWindows.processId, caption);
+        if (const HWND inDialog = dialog != nullptr ? GetDlgItem(dialog, id) : nullptr) {
+            return inDialog;
+        }
+    }
+    return nullptr;
 }
