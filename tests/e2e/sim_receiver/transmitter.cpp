@@ -51,12 +51,17 @@ bool Transmitter::refill() {
     return true;
 }
 
+// A start takes the fix away at once, mid-epoch as a receiver would; the fix
+// comes back with an epoch's first line, so no epoch reports half a fix.
 bool Transmitter::withoutFixAt(Micros now) {
+    const bool withheld = gate.withholdsFix(now);
     if (chunk.startsEpoch && !chunkIsReply) {
         sourceHasEpochs = true;
-        epochWithoutFix = gate.withholdsFix(now);
+        epochWithoutFix = withheld;
+    } else if (withheld) {
+        epochWithoutFix = true;
     }
-    return sourceHasEpochs ? epochWithoutFix : gate.withholdsFix(now);
+    return sourceHasEpochs ? epochWithoutFix : withheld;
 }
 
 // Only a line that fits one chunk is changed, as its first byte goes out; a longer one is
