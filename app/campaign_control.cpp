@@ -42,6 +42,14 @@ int stemOfReportPath(const char* utf8, LogPath* stem) {
     return path[0] != 0;
 }
 
+template <std::size_t size>
+void utf8Of(const char16_t* text, char (&utf8)[size]) {
+    if (WideCharToMultiByte(CP_UTF8, 0, asWide(text), -1, utf8, static_cast<int>(size), nullptr,
+                            nullptr) <= 0) {
+        utf8[0] = 0;
+    }
+}
+
 }  // namespace
 
 int CMainWindow::onCampaignStart() {
@@ -143,15 +151,18 @@ int CMainWindow::saveCampaignReport(const RunReport& report, FixedText<256>* sav
     return 1;
 }
 
-int CMainWindow::runCampaignFromCommandLine(const CampaignCommandLine& line) {
+int CMainWindow::runCampaignFromCommandLine(const CampaignCommandLine& line,
+                                            char (&why)[800]) {
     exitCode = exitBadArguments;
     if (!stemOfReportPath(line.reportPath, &commandLineStem)) {
+        std::snprintf(why, sizeof why, "cannot name a report %s", line.reportPath);
         return 0;
     }
     if (line.limitsPath != nullptr) {
         LimitSet limits;
         IniError error;
         if (!readLimitsFile(line.limitsPath, &limits, &error)) {
+            std::snprintf(why, sizeof why, "%s", error.message);
             return 0;
         }
         judge.setLimits(limits);
@@ -160,6 +171,9 @@ int CMainWindow::runCampaignFromCommandLine(const CampaignCommandLine& line) {
     state.clearAll();
     state.resetFirstFix();
     if (!connection.open(line.port, false, line.baudIndex, LineReceiver{handle(), MSG_LINE_READY})) {
+        char port[300];
+        utf8Of(line.port.c_str(), port);
+        std::snprintf(why, sizeof why, "cannot open %s", port);
         return 0;
     }
     controlPanel.showOpenedConnection(line.port, line.baudIndex);
@@ -168,6 +182,7 @@ int CMainWindow::runCampaignFromCommandLine(const CampaignCommandLine& line) {
     commandLineCampaign = true;
     if (!beginCampaign(line.settings, line.reference)) {
         commandLineCampaign = false;
+        utf8Of(campaignWindow.noteText(), why);
         return 0;
     }
     exitCode = exitCampaignPassed;

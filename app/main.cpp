@@ -89,8 +89,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (!mainWindow->initInstance(instance, showCommand)) {
         return campaignLine.given ? exitBadArguments : 0;
     }
-    if (campaignLine.given && !mainWindow->runCampaignFromCommandLine(campaignLine)) {
-        tellScript("skyvane: the campaign could not begin: the port, the report's path or the limits");
+    char why[800] = "";
+    if (campaignLine.given && !mainWindow->runCampaignFromCommandLine(campaignLine, why)) {
+        tellScript("skyvane: the campaign could not begin: ", why);
         const int status = mainWindow->exitStatus();
         DestroyWindow(mainWindow->handle());
         return status;

@@ -37,9 +37,9 @@ public:
     // Gives a modeless window's keys (Tab, Enter) to it; true when it took the message.
     bool takeDialogMessage(MSG* message);
     // Opens the port and begins the campaign a lab's script asked for; the
-    // program ends with the campaign. Returns 1 when it began, else 0, and
-    // exitStatus() says why.
-    int runCampaignFromCommandLine(const CampaignCommandLine& line);
+    // program ends with the campaign. Returns 1 when it began, else 0 with
+    // the reason for the script, and exitStatus() the status to end with.
+    int runCampaignFromCommandLine(const CampaignCommandLine& line, char (&why)[800]);
     int exitStatus() const { return exitCode; }
 
 private:

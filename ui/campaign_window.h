@@ -35,6 +35,7 @@ public:
     // A line over the progress: what the last request met.
     void setNote(const char16_t* text);
     void setNoteAscii(const char* text);
+    const char16_t* noteText() const { return note.c_str(); }
     // Rebuilds the progress and enables Start or Stop.
     void refresh();
 

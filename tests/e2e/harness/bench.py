@@ -189,6 +189,11 @@ class Bench:
         """The exit code that wine reports for the program once it has ended."""
         return self.program_process.wait(timeout)
 
+    def program_output(self):
+        """What the program last started wrote to its standard output and error."""
+        with open(self._path("program.out"), "rb") as out:
+            return out.read().decode("utf-8", "replace")
+
     def screenshot(self, name):
         path = self._path(name + ".png")
         if self.display is None or not self.display.screenshot(path):

@@ -232,12 +232,23 @@ class Campaign(ScenarioCase):
                     self.assertEqual(len(verdict["campaign"]["starts"]), 2)
                     self.assertTrue(os.path.exists(report[:-5] + ".csv"))
             receiver.stop()
-            bench.start_program(wait_for_window=False, args=[
-                "--campaign", "hot:2", "--port", "COM99", "--baud", "115200",
-                "--report", bench.windows_path(os.path.join(bench.folder, "none.json"))])
-            self.assertEqual(bench.program_exit_code(timeout=60), 2)
+            with open(os.path.join(bench.folder, "bad.ini"), "w", encoding="ascii") as out:
+                out.write("[LIMITS]\nCEP_MAX_M=3\n")
+            unusable = os.path.join(bench.folder, "none.json")
+            for args, said in (
+                    (["--limits", bench.windows_path(os.path.join(bench.folder, "bad.ini"))],
+                     "could not begin: " + bench.windows_path(os.path.join(bench.folder,
+                                                                           "bad.ini"))
+                     + ":2: unknown key CEP_MAX_M in [LIMITS]"),
+                    ([], "could not begin: cannot open \\\\.\\COM99")):
+                bench.start_program(wait_for_window=False, args=[
+                    "--campaign", "hot:2", "--port", "COM99", "--baud", "115200",
+                    "--report", bench.windows_path(unusable), *args])
+                self.assertEqual(bench.program_exit_code(timeout=60), 2)
+                self.assertIn(said, bench.program_output())
             bench.start_program(wait_for_window=False, args=["--campaign", "lukewarm:2"])
             self.assertEqual(bench.program_exit_code(timeout=60), 2)
+            self.assertIn("skyvane: bad arguments: ", bench.program_output())
             self.assertEqual(glob.glob(os.path.join(bench.folder, "none.*")), [])
 
 
