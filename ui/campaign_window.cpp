@@ -7,59 +7,17 @@
 #include "commands/campaign_fields.h"
 #include "res/resource.h"
 #include "stats/run_judge.h"
-#include "ui/text_rows_win32.h"
+#include "ui/campaign_view.h"
 #include "window/messages.h"
 
-CCampaignWindow::~CCampaignWindow() {
-    if (gdi.font != nullptr) {
-        DeleteObject(gdi.font);
-    }
-}
+CCampaignWindow::CCampaignWindow(const CampaignRunner& campaignRunner, RunJudge& runJudge)
+    : CTextRowsWindow(IDD_CAMPAIGN, IDC_CAMP_AREA, 500), runner(campaignRunner), judge(runJudge) {}
 
-int CCampaignWindow::show(HINSTANCE instance, HWND ownerWindow) {
-    owner = ownerWindow;
-    if (handle() == nullptr &&
-        CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_CAMPAIGN), owner, dialogAdapter,
-                           reinterpret_cast<LPARAM>(this)) == nullptr) {
-        return 0;
-    }
-    ShowWindow(handle(), SW_SHOW);
-    SetTimer(handle(), refreshTimer, refreshMs, nullptr);
-    refresh();
-    return 1;
-}
-
-LRESULT CCampaignWindow::handleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return onInitDialog();
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam));
-            return 1;
-        case WM_TIMER:
-            if (wParam == refreshTimer) {
-                refresh();
-            }
-            return 1;
-        case WM_DRAWITEM:
-            paintTextRows(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), *view, gdi);
-            return 1;
-        case WM_CLOSE:
-            KillTimer(handle(), refreshTimer);
-            ShowWindow(handle(), SW_HIDE);
-            return 1;
-        default:
-            return 0;  // the dialog manager's own answer
-    }
-}
-
-LRESULT CCampaignWindow::onInitDialog() {
-    gdi.font = createPanelFont(textRowsFontPx);
+void CCampaignWindow::onInitDialog() {
     fillLists();
     SetDlgItemTextW(handle(), IDC_CAMP_COUNT, L"10");
     SetDlgItemTextW(handle(), IDC_CAMP_TIMEOUT, L"120");
     SetDlgItemTextW(handle(), IDC_CAMP_SETTLE, L"5");
-    return 1;
 }
 
 void CCampaignWindow::fillLists() {
@@ -78,15 +36,12 @@ void CCampaignWindow::fillLists() {
 void CCampaignWindow::onCommand(int id) {
     switch (id) {
         case IDC_CAMP_START:
-            SendMessageW(owner, MSG_CAMPAIGN_START, 0, 0);
+            SendMessageW(ownerWindow(), MSG_CAMPAIGN_START, 0, 0);
             refresh();
             break;
         case IDC_CAMP_STOP:
-            SendMessageW(owner, MSG_CAMPAIGN_STOP, 0, 0);
+            SendMessageW(ownerWindow(), MSG_CAMPAIGN_STOP, 0, 0);
             refresh();
-            break;
-        case IDCANCEL:  // Escape and the caption's close box
-            SendMessageW(handle(), WM_CLOSE, 0, 0);
             break;
         default:
             break;
@@ -143,33 +98,17 @@ void CCampaignWindow::showSettings(const CampaignSettings& settings,
     }
 }
 
-void CCampaignWindow::setNote(const char16_t* text) {
-    note.assign(text);
-    refresh();
-}
-
-void CCampaignWindow::setNoteAscii(const char* text) {
-    note.assignAscii(text);
-    refresh();
-}
-
-void CCampaignWindow::refresh() {
-    if (handle() == nullptr) {
-        return;
-    }
+void CCampaignWindow::updateControls() {
     EnableWindow(GetDlgItem(handle(), IDC_CAMP_START), runner.running() ? FALSE : TRUE);
     EnableWindow(GetDlgItem(handle(), IDC_CAMP_STOP), runner.running() ? TRUE : FALSE);
-    if (!IsWindowVisible(handle())) {
-        return;
-    }
-    const HWND area = GetDlgItem(handle(), IDC_CAMP_AREA);
-    RECT client;
-    GetClientRect(area, &client);
+}
+
+void CCampaignWindow::buildRows(std::int32_t width, std::int32_t height,
+                                const char16_t* noteText, TextRowsView* rows) {
     CampaignViewInputs inputs;
-    inputs.width = client.right;
-    inputs.height = client.bottom;
+    inputs.width = width;
+    inputs.height = height;
     inputs.elapsedMs = runner.report().count > 0 ? runner.elapsedMs(GetTickCount()) : 0;
-    inputs.note = note.c_str();
-    buildCampaignView(runner, judge.refresh(&runner.report()), inputs, view.get());
-    showTextRows(area, *view);
+    inputs.note = noteText;
+    buildCampaignView(runner, judge.refresh(&runner.report()), inputs, rows);
 }

@@ -4,57 +4,11 @@
 #include "res/resource.h"
 #include "stats/reference_position.h"
 #include "stats/run_judge.h"
-#include "ui/text_rows_win32.h"
+#include "ui/statistics_view.h"
 #include "window/messages.h"
 
-CStatisticsWindow::~CStatisticsWindow() {
-    if (gdi.font != nullptr) {
-        DeleteObject(gdi.font);
-    }
-}
-
-int CStatisticsWindow::show(HINSTANCE instance, HWND ownerWindow) {
-    owner = ownerWindow;
-    if (handle() == nullptr &&
-        CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_STATISTICS), owner, dialogAdapter,
-                           reinterpret_cast<LPARAM>(this)) == nullptr) {
-        return 0;
-    }
-    ShowWindow(handle(), SW_SHOW);
-    SetTimer(handle(), refreshTimer, refreshMs, nullptr);
-    refresh();
-    return 1;
-}
-
-LRESULT CStatisticsWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return onInitDialog();
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam));
-            return 1;
-        case WM_TIMER:
-            if (wParam == refreshTimer) {
-                refresh();
-            }
-            return 1;
-        case WM_DRAWITEM:
-            onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return 1;
-        case WM_CLOSE:
-            hide();
-            return 1;
-        default:
-            (void)window;
-            return 0;  // the dialog manager's own answer
-    }
-}
-
-LRESULT CStatisticsWindow::onInitDialog() {
-    gdi.font = createPanelFont(textRowsFontPx);
-    return 1;
-}
+CStatisticsWindow::CStatisticsWindow(RunJudge& runJudge)
+    : CTextRowsWindow(IDD_STATISTICS, IDC_STAT_AREA, 1000), judge(runJudge) {}
 
 void CStatisticsWindow::onCommand(int id) {
     switch (id) {
@@ -67,42 +21,18 @@ void CStatisticsWindow::onCommand(int id) {
         case IDC_SAVE_REPORT:
             saveReport();
             break;
-        case IDCANCEL:  // Escape and the caption's close box
-            hide();
-            break;
         default:
             break;
     }
 }
 
-void CStatisticsWindow::hide() {
-    KillTimer(handle(), refreshTimer);
-    ShowWindow(handle(), SW_HIDE);
-}
-
-void CStatisticsWindow::setNote(const char16_t* text) {
-    note.assign(text);
-    refresh();
-}
-
-// The report is rebuilt and its text set on the area, which repaints it.
-void CStatisticsWindow::refresh() {
-    if (handle() == nullptr || !IsWindowVisible(handle())) {
-        return;
-    }
-    const HWND area = GetDlgItem(handle(), IDC_STAT_AREA);
-    RECT client;
-    GetClientRect(area, &client);
+void CStatisticsWindow::buildRows(std::int32_t width, std::int32_t height,
+                                  const char16_t* noteText, TextRowsView* rows) {
     StatisticsViewInputs inputs;
-    inputs.width = client.right;
-    inputs.height = client.bottom;
-    inputs.note = note.c_str();
-    buildStatisticsView(judge.refresh(), inputs, view.get());
-    showTextRows(area, *view);
-}
-
-void CStatisticsWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
-    paintTextRows(item, *view, gdi);
+    inputs.width = width;
+    inputs.height = height;
+    inputs.note = noteText;
+    buildStatisticsView(judge.refresh(), inputs, rows);
 }
 
 // Both fields as decimal degrees; anything else leaves the reference as it was.
@@ -134,7 +64,7 @@ void CStatisticsWindow::useMeanReference() {
 
 // The main window knows where and under which name; it says what it saved.
 void CStatisticsWindow::saveReport() {
-    if (SendMessageW(owner, MSG_SAVE_REPORT, 0, 0) == 0) {
+    if (SendMessageW(ownerWindow(), MSG_SAVE_REPORT, 0, 0) == 0) {
         setNote(u"Save ERROR!!");
     }
 }

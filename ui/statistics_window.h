@@ -3,49 +3,25 @@
 // it is shown, with the reference position to measure against and "Save
 // Report". Modeless; closing it only hides it.
 
-#include <windows.h>
-
-#include <memory>
-
-#include "base/fixed_text.h"
-#include "ui/panel_painter_win32.h"
-#include "ui/statistics_view.h"
-#include "window/cwnd.h"
+#include "ui/text_rows_window.h"
 
 class RunJudge;
 
-class CStatisticsWindow : public CWnd {
+class CStatisticsWindow : public CTextRowsWindow {
 public:
-    explicit CStatisticsWindow(RunJudge& runJudge) : judge(runJudge) {}
-    ~CStatisticsWindow() override;
+    explicit CStatisticsWindow(RunJudge& runJudge);
 
-    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    // Creates the window the first time, then shows it and refreshes it at once.
-    int show(HINSTANCE instance, HWND owner);
-    // A line under the report: what went wrong reading the settings, or a save.
-    void setNote(const char16_t* text);
-    // Refreshes now when shown (a new run started, a reference set).
-    void refresh();
     // True while the operator's reference, set here, holds over the settings file's.
     bool hasOwnReference() const { return ownReference; }
 
 private:
-    static constexpr UINT_PTR refreshTimer = 1;
-    static constexpr UINT refreshMs = 1000;
-
-    LRESULT onInitDialog();
-    void onCommand(int id);
-    void onDrawItem(const DRAWITEMSTRUCT& item);
+    void onCommand(int id) override;
+    void buildRows(std::int32_t width, std::int32_t height, const char16_t* noteText,
+                   TextRowsView* rows) override;
     void setReferenceFromFields();
     void useMeanReference();
     void saveReport();
-    void hide();
 
     RunJudge& judge;
-    HWND owner = nullptr;
-    PanelGdiObjects gdi;
-    std::unique_ptr<StatisticsView> view = std::make_unique<StatisticsView>();
-    FixedText<256> note;
     bool ownReference = false;
 };
