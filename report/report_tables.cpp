@@ -12,6 +12,7 @@ namespace {
 constexpr int metreDecimals = 3;
 constexpr int degreeDecimals = 8;
 constexpr int secondDecimals = 3;
+constexpr int strengthDecimals = 2;
 
 std::optional<double> seconds(const std::optional<std::int64_t>& ms) {
     if (!ms) {
@@ -63,17 +64,6 @@ void appendFieldText(std::string& out, const char (&field)[N]) {
     std::memcpy(text, field, N);
     text[N] = 0;
     appendXmlTextUtf8(out, text);
-}
-
-const char* outcomeText(StartOutcome outcome) {
-    switch (outcome) {
-        case StartOutcome::fix:
-            return "fix";
-        case StartOutcome::timeout:
-            return "timeout";
-        default:
-            return "no restart";
-    }
 }
 
 }  // namespace
@@ -169,7 +159,8 @@ void appendCampaignTable(std::string& out, const CampaignReport& campaign) {
     appendNumberRow(out, "TTFF largest (s)", campaign.ttffS.max, secondDecimals);
     out +=
         "</tbody>\n</table>\n<table class=\"starts\">\n<thead><tr><th>Start</th>"
-        "<th>Sent at</th><th>Outcome</th><th>TTFF (s)</th></tr></thead>\n<tbody>\n";
+        "<th>Sent at</th><th>Outcome</th><th>TTFF (s)</th><th>Used at fix</th>"
+        "<th>Top-4 at fix (dB-Hz)</th><th>Error at fix (m)</th></tr></thead>\n<tbody>\n";
     for (int i = 0; i < campaign.startCount && i < maxCampaignStarts; ++i) {
         const CampaignStart& start = campaign.starts[i];
         out += "<tr>";
@@ -177,8 +168,11 @@ void appendCampaignTable(std::string& out, const CampaignReport& campaign) {
         out += "<td>";
         appendFieldText(out, start.sentAt);
         out += "</td>";
-        appendTextCell(out, outcomeText(start.outcome));
+        appendTextCell(out, startOutcomeText(start.outcome));
         appendNumberCell(out, seconds(start.ttffMs), secondDecimals);
+        appendOptionalCountCell(out, start.usedAtFix);
+        appendNumberCell(out, start.top4AtFix, strengthDecimals);
+        appendNumberCell(out, start.errorAtFixM, metreDecimals);
         appendRowEnd(out);
     }
     out += "</tbody>\n</table>\n";

@@ -17,3 +17,14 @@ void summarizeCampaign(CampaignReport* campaign) {
     campaign->fixed = static_cast<int>(fixedStarts);
     campaign->ttffS = summarizeValues(ttffSeconds, fixedStarts);
 }
+
+const char* startOutcomeText(StartOutcome outcome) {
+    switch (outcome) {
+        case StartOutcome::fix:
+            return "fix";
+        case StartOutcome::timeout:
+            return "timeout";
+        default:
+            return "no restart";
+    }
+}

@@ -11,6 +11,9 @@
 
 enum class StartOutcome { fix, timeout, noRestart };
 
+// As people read it: "fix", "timeout", "no restart".
+const char* startOutcomeText(StartOutcome outcome);
+
 constexpr int maxCampaignStarts = 1000;
 
 struct CampaignStart {

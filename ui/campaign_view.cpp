@@ -37,17 +37,6 @@ const char* endText(CampaignEnd end) {
     }
 }
 
-const char* outcomeText(StartOutcome outcome) {
-    switch (outcome) {
-        case StartOutcome::fix:
-            return "fix";
-        case StartOutcome::timeout:
-            return "timeout";
-        default:
-            return "no restart";
-    }
-}
-
 std::optional<double> seconds(const std::optional<std::int64_t>& ms) {
     return ms ? std::optional<double>(static_cast<double>(*ms) / 1000) : std::nullopt;
 }
@@ -129,7 +118,7 @@ void startRows(const CampaignReport& campaign, RowWriter& out) {
         index.format("%d", start.index);
         out.cell(index.c_str());
         out.cell(start.sentAt);
-        out.cell(outcomeText(start.outcome), start.outcome == StartOutcome::fix ? panelBlack
+        out.cell(startOutcomeText(start.outcome), start.outcome == StartOutcome::fix ? panelBlack
                                                                                 : failColor);
         out.cell(namedValue("", seconds(start.ttffMs), 2, " s").c_str());
         Cell atFix = namedValue("", start.usedAtFix.has_value()

@@ -8,6 +8,7 @@
 
 #include "report/campaign_charts.h"
 #include "report/chart_axis.h"
+#include "report/report_tables.h"
 #include "stats/campaign_csv.h"
 
 namespace {
@@ -25,6 +26,21 @@ std::unique_ptr<CampaignReport> threeStarts() {
                            {}};
     summarizeCampaign(campaign.get());
     return campaign;
+}
+
+// The page's table of starts: what each start measured at its fix, a dash
+// for what it did not.
+TEST(CampaignTable, ARowAStartWithItsValuesAtFixOrDashes) {
+    std::string html;
+    appendCampaignTable(html, *threeStarts());
+    EXPECT_NE(html.find("<tr><td>1</td><td>2026-12-08T10:00:00.000</td><td>fix</td><td>31.200</td>"
+                        "<td>9</td><td>41.25</td><td>2.500</td></tr>"),
+              std::string::npos)
+        << html;
+    const std::string dash = "<td>\xE2\x80\x94</td>";
+    EXPECT_NE(html.find("<td>no restart</td>" + dash + dash + dash + dash + "</tr>"),
+              std::string::npos)
+        << html;
 }
 
 TEST(CampaignCsv, ARowAStartWithEmptyCellsForWhatWasNotMeasured) {
