@@ -153,8 +153,10 @@ void CampaignRunner::fixed(std::uint32_t tick) {
 
 // Most receivers lead an epoch with its RMC: the sample at the RMC that
 // reports the fix still holds the used marks of the epoch before, which had
-// none. The signal figures wait for a GSA that reports the fix, or for the
-// next sample at the latest; the position is the first sample's.
+// none. The signal figures wait for a GSA that reports the fix (the line
+// after the title's first fix goes unparsed, and it may be that epoch's
+// GSA), or for the third sample at the latest; the position is the first
+// sample's.
 void CampaignRunner::sampleAfterFix(const SentenceIntake& intake, FixReport report) {
     const ParsedSentence parsed = intake.lastLine().parsed;
     if (parsed == ParsedSentence::gsa && report == FixReport::fix) {
@@ -168,7 +170,7 @@ void CampaignRunner::sampleAfterFix(const SentenceIntake& intake, FixReport repo
     if (!current.positionAtFix && parseRmcPosition(intake.rmcFields(), &position)) {
         current.positionAtFix = position;
     }
-    if (fixGsaTaken || samplesSinceFix >= 2) {
+    if (fixGsaTaken || samplesSinceFix >= 3) {
         takeSignals(intake);
         finishStart(StartOutcome::fix, lastLineTick);
     }

@@ -70,21 +70,25 @@ struct CampaignBench {
         const std::string rmc =
             checked(fix ? "$GNRMC,083015.00,A,2502.34560,N,12134.56780,E,0.0,0.0,061226,,,A"
                         : "$GNRMC,083015.00,V,,,,,,,061226,,,N");
+        const std::string gsa = checked(fix ? "$GNGSA,A,3,05,07,09,,,,,,,,,,1.6,0.9,1.3,1"
+                                            : "$GNGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99,1");
+        const std::string gsv =
+            checked("$GPGSV,1,1,04,05,40,083,46,07,17,308,41,09,07,344,39,12,22,228,45,1");
         if (rmcFirst) {
             line(ms, rmc);
-            line(ms, checked("$GNGGA,083015.00,,,,,0,04,,,,,,,"));
-        }
-        line(ms, checked("$GPGSV,1,1,04,05,40,083,46,07,17,308,41,09,07,344,39,12,22,228,45,1"));
-        line(ms, checked(fix ? "$GNGSA,A,3,05,07,09,,,,,,,,,,1.6,0.9,1.3,1"
-                             : "$GNGSA,A,1,,,,,,,,,,,,,99.99,99.99,99.99,1"));
-        if (!rmcFirst) {
+            line(ms, gsa);  // after the title's first fix, this one goes unparsed
+            line(ms, gsv);
+        } else {
+            line(ms, gsv);
+            line(ms, gsa);
             line(ms, rmc);
         }
     }
-    // A fix reported at `ms`, and the next epoch, whose sample holds it.
+    // A fix reported at `ms`, and the epochs after it until a sample holds it.
     void fixAt(std::uint32_t ms) {
         epoch(ms, true);
         epoch(ms + 100, true);
+        epoch(ms + 200, true);
     }
     // Epochs every 100 ms from `from` to before `to`.
     void epochs(std::uint32_t from, std::uint32_t to, bool fix) {
@@ -148,9 +152,10 @@ TEST(CampaignRunner, RestartsFixesAndTimeOutsOnAVirtualClock) {
     EXPECT_NEAR(first.positionAtFix->lat, 25.0390933, 1e-6);
     EXPECT_STREQ(first.sentAt, "2026-12-08T10:00:00.000");
     // 2: silence from the write on restarts it a second later; it fixes at 4.5 s.
-    bench->until(s1 + 31300 + 1999);
+    // The fix epoch's GSA went unparsed, so the sample came two epochs on.
+    bench->until(s1 + 31400 + 1999);
     EXPECT_EQ(bench->writeTimes().size(), 1u);  // settling after the sample
-    bench->until(s1 + 31300 + 2000);
+    bench->until(s1 + 31400 + 2000);
     const std::uint32_t s2 = bench->now;
     EXPECT_EQ(bench->writeTimes().back(), s2);
     // This receiver ends its epochs with the RMC: the fix's GSA comes first.
