@@ -95,3 +95,55 @@ TEST(UnlimitedPacer, AllowsEverythingAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sends one line of `length` bytes from `now` on as the pacer allows; returns when its
+// first byte went, and leaves `now` at its last byte.
+Micros sendLine(Pacer& pacer, Micros& now, std::size_t length, bool startsEpoch) {
+    pacer.lineAhead(startsEpoch);
+    Micros firstByte = -1;
+    for (std::size_t left = length; left > 0;) {
+        const bool atLineStart = left == length;
+        const std::size_t allowed = pacer.allowance(now, left, atLineStart);
+        if (allowed > 0) {
+            firstByte = atLineStart ? now : firstByte;
+            pacer.spend(allowed, atLineStart);
+            left -= allowed;
+            continue;
+        }
+        const Micros next = pacer.nextChance(now);
+        now = next > now ? next : now + 1;
+    }
+    return firstByte;
+}
+
+}  // namespace
+
+// A 10 Hz receiver at 115200 baud: each epoch's first line goes at its time, the rest of
+// the epoch (600 bytes, 52 ms) at the baud rate behind it; after a stalled reader the
+// next epoch goes at once and the ones after keep its pace, with no burst to catch up.
+TEST(EpochPacer, EachEpochStartsOnItsTimeAndItsLinesFollowAtTheBaudRate) {
+    auto pacer = makeEpochPacer(10, 115200);
+    Micros now = 0;
+    pacer->restart(now);
+    const auto epoch = [&](Micros* lastByte) {
+        const Micros first = sendLine(*pacer, now, 60, true);
+        for (int line = 1; line < 10; ++line) {
+            sendLine(*pacer, now, 60, false);
+        }
+        *lastByte = now;
+        return first;
+    };
+    Micros lastByte = 0;
+    for (int k = 0; k < 20; ++k) {
+        const Micros first = epoch(&lastByte);
+        EXPECT_NEAR(static_cast<double>(first), k * 100'000.0, 1000) << "epoch " << k;
+        EXPECT_NEAR(static_cast<double>(lastByte - first), 600 / 11520.0 * oneSecond, 2000);
+    }
+    now += 350'000;  // the reader stalls for three and a half epochs
+    const Micros stalledUntil = now;
+    const Micros resumed = epoch(&lastByte);
+    EXPECT_EQ(resumed, stalledUntil) << "at once";
+    EXPECT_NEAR(static_cast<double>(epoch(&lastByte) - resumed), 100'000.0, 1000);
+}
