@@ -50,14 +50,5 @@ int machineUtcToLocal(const CivilTime& utc, CivilTime* local) {
 CivilTime machineLocalNow() {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    CivilTime local;
-    local.year = now.wYear;
-    local.month = now.wMonth;
-    local.dayOfWeek = now.wDayOfWeek;
-    local.day = now.wDay;
-    local.hour = now.wHour;
-    local.minute = now.wMinute;
-    local.second = now.wSecond;
-    local.milliseconds = now.wMilliseconds;
-    return local;
+    return fromSystemTime(now);
 }
