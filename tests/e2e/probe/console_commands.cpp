@@ -13,6 +13,14 @@ namespace {
 // done again, at most this often.
 constexpr int readAttempts = 5;
 
+// The program empties its console by putting a new control in the old one's place
+// (a "Log File ERROR!!", every 2000 lines): a read that met the old control as it went
+// is made again on the new one, whatever time it took.
+bool consoleReplaced(ProbeSession& session, HWND read) {
+    return !IsWindow(read) && session.refresh() && session.windows().console != nullptr &&
+           session.windows().console != read;
+}
+
 bool needConsole(ProbeSession& session, JsonWriter& json) {
     if (!needWindows(session, json)) {
         return false;
@@ -53,10 +61,14 @@ void consoleCommand(ProbeSession& session, const CommandWords&, JsonWriter& json
     static wchar_t text[262144];
     std::size_t length = 0;
     LRESULT lines = 0;
-    if (!readWindowText(session.windows().console, text, std::size(text), &length) ||
-        !sendTimed(session.windows().console, EM_GETLINECOUNT, 0, 0, &lines)) {
-        answerError(json, "the console did not answer");
-        return;
+    HWND console = session.windows().console;
+    while (!readWindowText(console, text, std::size(text), &length) ||
+           !sendTimed(console, EM_GETLINECOUNT, 0, 0, &lines)) {
+        if (!consoleReplaced(session, console)) {
+            answerError(json, "the console did not answer");
+            return;
+        }
+        console = session.windows().console;
     }
     answerOk(json);
     wideField(json, "text", text, wcslen(text))
@@ -79,7 +91,7 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
     HWND console = session.windows().console;
     const DWORD windowThread = GetWindowThreadProcessId(console, nullptr);
     ConsoleRead result = ConsoleRead::changed;
-    for (int attempt = 0; attempt < readAttempts && result == ConsoleRead::changed; ++attempt) {
+    for (int attempt = 0; attempt < readAttempts; ++attempt) {
         json.reset();
         answerOk(json);
         json.beginArray("lines");
@@ -89,6 +101,12 @@ void consoleLinesCommand(ProbeSession& session, const CommandWords& words, JsonW
         result = readConsoleLines(console, session.process().handle(), static_cast<int>(maxLines),
                                   &lineCount, sink);
         json.endArray().field("line_count", std::int64_t{lineCount});
+        const bool again = result == ConsoleRead::changed ||
+                           (result == ConsoleRead::noAnswer && consoleReplaced(session, console));
+        if (!again) {
+            break;
+        }
+        console = session.windows().console;
     }
     if (result != ConsoleRead::ok) {
         json.reset();

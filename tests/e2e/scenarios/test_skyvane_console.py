@@ -97,6 +97,20 @@ class FullConsole(ScenarioCase):
             self.assertEqual(shown, [line.rstrip("\r\n") for line in numbered[2000:]])
             self.assertEqual(len(sent_lines(receiver)), count)
 
+    def test_the_console_reads_on_while_the_program_replaces_it(self):
+        # At 2000 lines a second the program puts a new console in the old one's place
+        # about once a second; a read that meets the old one as it goes reads the new one.
+        with Bench(self.id()) as bench:
+            bench.start_receiver(recording=bench.sample(SAMPLE), lines_per_second=2000, loop=True)
+            bench.start_program()
+            probe = bench.probe
+            probe.click(START_GPS)
+            end = time.monotonic() + 10
+            while time.monotonic() < end:
+                self.assertIsInstance(probe.console(), str)
+                self.assertLessEqual(len(probe.console_lines(5)), 5)
+            probe.click(START_GPS)
+
     def test_a_replay_at_file_speed_leaves_the_console_as_a_slow_stream_would(self):
         # Far faster than any link: most lines are emptied away before they are shown,
         # and the console still ends with every line since its last emptying, in colour.
