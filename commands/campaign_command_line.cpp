@@ -143,13 +143,22 @@ int parseOption(const char* option, const char* value, CampaignCommandLine* line
     return 0;
 }
 
+bool anyOption(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int parseCampaignCommandLine(int argc, const char* const* argv, CampaignCommandLine* line,
                              const char** error) {
     *line = CampaignCommandLine();
-    if (argc <= 1) {
-        return 1;
+    if (!anyOption(argc, argv)) {
+        return 1;  // the program has always started whatever else it was given
     }
     for (int i = 1; i < argc; i += 2) {
         if (i + 1 >= argc) {

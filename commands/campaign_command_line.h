@@ -5,8 +5,10 @@
 //               [--timeout SECONDS] [--settle SECONDS] [--reference LAT,LON]
 // The program opens the port, runs the campaign with its window showing the
 // progress, writes the report (FILE.json, and the page and the starts beside
-// it) and exits: 0 when every limit passed, 3 when one failed, 2 for bad
-// arguments or a port that cannot be opened.
+// it) and exits: 0 when every start was made and every limit passed, 3 when
+// a limit failed or the campaign ended early, 2 for bad arguments, a port
+// that cannot be opened or a report that cannot be written. Arguments
+// without an option among them are ignored, as they always were.
 
 #include <optional>
 

@@ -43,6 +43,8 @@ TEST(CampaignCommandLine, ReadsACampaignAndRefusesWhatMakesNone) {
 
     ASSERT_EQ(parse({}, &line, &reason), 1);
     EXPECT_FALSE(line.given);
+    ASSERT_EQ(parse({"drive.nmea"}, &line, &reason), 1);  // as a file association passes it
+    EXPECT_FALSE(line.given);
 
     const std::vector<std::vector<const char*>> refused = {
         {"--campaign", "cold", "--port", "COM7", "--baud", "115200", "--report", "r.json"},
