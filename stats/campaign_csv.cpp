@@ -4,17 +4,6 @@
 
 namespace {
 
-const char* outcomeName(StartOutcome outcome) {
-    switch (outcome) {
-        case StartOutcome::fix:
-            return "fix";
-        case StartOutcome::timeout:
-            return "timeout";
-        default:
-            return "noRestart";
-    }
-}
-
 template <typename Number>
 void appendCell(std::string& out, const std::optional<Number>& value, const char* format) {
     out += ',';
@@ -33,7 +22,7 @@ void appendCampaignCsv(std::string& out, const CampaignReport& campaign) {
         const CampaignStart& start = campaign.starts[i];
         char head[80];
         std::snprintf(head, sizeof head, "%d,%s,%s", start.index, start.sentAt,
-                      outcomeName(start.outcome));
+                      startOutcomeName(start.outcome));
         out += head;
         appendCell(out, start.ttffMs.has_value()
                             ? std::optional<long long>(static_cast<long long>(*start.ttffMs))

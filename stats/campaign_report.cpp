@@ -18,6 +18,17 @@ void summarizeCampaign(CampaignReport* campaign) {
     campaign->ttffS = summarizeValues(ttffSeconds, fixedStarts);
 }
 
+const char* startOutcomeName(StartOutcome outcome) {
+    switch (outcome) {
+        case StartOutcome::fix:
+            return "fix";
+        case StartOutcome::timeout:
+            return "timeout";
+        default:
+            return "noRestart";
+    }
+}
+
 const char* startOutcomeText(StartOutcome outcome) {
     switch (outcome) {
         case StartOutcome::fix:

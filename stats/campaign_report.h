@@ -11,6 +11,8 @@
 
 enum class StartOutcome { fix, timeout, noRestart };
 
+// As the JSON and the CSV write it: "fix", "timeout", "noRestart".
+const char* startOutcomeName(StartOutcome outcome);
 // As people read it: "fix", "timeout", "no restart".
 const char* startOutcomeText(StartOutcome outcome);
 

@@ -147,23 +147,11 @@ void appendFirstFix(std::string& out, const FirstFixReport& firstFix) {
     fields.end();
 }
 
-const char* outcomeName(StartOutcome outcome) {
-    switch (outcome) {
-        case StartOutcome::fix:
-            return "fix";
-        case StartOutcome::timeout:
-            return "timeout";
-        case StartOutcome::noRestart:
-            return "noRestart";
-    }
-    return "timeout";
-}
-
 void appendStart(std::string& out, const CampaignStart& start) {
     JsonFields fields(out, '{', ", ", "}");
     appendInteger(fields.key("index"), start.index);
     appendJsonText(fields.key("sentAt"), start.sentAt);
-    appendJsonText(fields.key("outcome"), outcomeName(start.outcome));
+    appendJsonText(fields.key("outcome"), startOutcomeName(start.outcome));
     appendOptionalInteger(fields.key("ttffMs"), start.ttffMs);
     appendOptionalInteger(fields.key("usedAtFix"), start.usedAtFix);
     appendOptionalFixed(fields.key("top4AtFix"), start.top4AtFix, strengthDecimals);
